@@ -1,0 +1,53 @@
+#include "terms.h"
+#include "../links/links_dialog.h"
+#include "../res/resource.h"
+#include "app_state.h"
+#include "terms_text.h"
+#include <shlwapi.h>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool AcceptedEarlier(const std::string &acceptance) {
+    // "r+" as before: a file that cannot be written to does not count.
+    std::FILE *file = std::fopen(kAcceptanceFileName, "r+");
+    if (!file) return false;
+    static char line[4096];
+    std::memset(line, 0, sizeof(line));
+    if (!std::fgets(line, sizeof(line), file)) line[0] = '\0';
+    std::fclose(file);
+    return AcceptanceLineMatches(line, acceptance);
+}
+
+std::string ProgramFolderForNote() {
+    char path[520] = {};
+    GetModuleFileNameA(nullptr, path, sizeof(path));
+    if (char *slash = std::strrchr(path, '\\')) slash[1] = '\0';
+    PathAddBackslashA(path);
+    return path;
+}
+
+} // namespace
+
+bool CheckTermsAccepted() {
+    const std::string acceptance = AcceptanceText();
+    const std::string disclaimer = DisclaimerText();
+    const std::string linksQuestion = LinksQuestionText();
+    const std::string note = SharedLocationNoteText(ProgramFolderForNote().c_str());
+    const std::string creationError = AcceptanceCreationErrorText();
+
+    if (AcceptedEarlier(acceptance)) return true;
+    if (ShowMessage(nullptr, disclaimer.c_str(), MB_ICONWARNING | MB_YESNO) != IDYES) return false;
+    std::FILE *file = std::fopen(kAcceptanceFileName, "w+");
+    if (!file) {
+        ShowMessage(nullptr, creationError.c_str());
+        return false;
+    }
+    std::fputs(acceptance.c_str(), file);
+    std::fclose(file);
+    if (ShowMessage(nullptr, linksQuestion.c_str(), MB_ICONWARNING | MB_YESNO) == IDYES)
+        DialogBoxParamA(g_app.instance, MAKEINTRESOURCEA(IDD_LINKS), nullptr, LinksDialogProc, 0);
+    ShowMessage(nullptr, note.c_str());
+    return true;
+}

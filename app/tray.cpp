@@ -1,0 +1,60 @@
+#include "tray.h"
+#include "../res/resource.h"
+#include "app_state.h"
+#include <shellapi.h>
+#include <cstdio>
+
+namespace {
+// Kept for the whole run: removal at shutdown uses the same record.
+NOTIFYICONDATAA g_trayIcon;
+} // namespace
+
+void AddTrayIcon(HWND owner) {
+    g_trayIcon = NOTIFYICONDATAA{};
+    g_trayIcon.cbSize = NOTIFYICONDATAA_V1_SIZE; // the first, smallest layout
+    g_trayIcon.hWnd = owner;
+    g_trayIcon.uID = kTrayIconId;
+    g_trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    g_trayIcon.uCallbackMessage = WM_TRAYNOTIFY;
+    g_trayIcon.hIcon = g_app.icon;
+    lstrcpynA(g_trayIcon.szTip, kVersionString, 64);
+    Shell_NotifyIconA(NIM_ADD, &g_trayIcon);
+}
+
+void RemoveTrayIcon() {
+    if (g_trayIcon.hWnd) Shell_NotifyIconA(NIM_DELETE, &g_trayIcon);
+}
+
+bool IsTaskbarCreatedMessage(UINT message) {
+    static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    return taskbarCreated != 0 && message == taskbarCreated;
+}
+
+void HandleTrayNotify(HWND window, WPARAM iconId, LPARAM mouseMessage) {
+    if (iconId != kTrayIconId) return;
+    if (mouseMessage == WM_LBUTTONUP)
+        SendMessageA(window, WM_SHOW_COPY_LIST, 0, 0);
+    else if (mouseMessage == WM_RBUTTONUP)
+        ShowTrayMenu(window);
+}
+
+void ShowTrayMenu(HWND owner) {
+    HMENU menu = LoadMenuA(g_app.instance, MAKEINTRESOURCEA(IDR_TRAY_MENU));
+    if (!menu) return;
+    HMENU popup = GetSubMenu(menu, 0);
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    SetForegroundWindow(owner);
+    TrackPopupMenu(popup, TPM_LEFTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
+    SetForegroundWindow(owner);
+    DestroyMenu(popup);
+    DestroyMenu(menu);
+}
+
+void ExploreContainingFolder() {
+    char path[kPathBufferSize] = {};
+    GetModuleFileNameA(nullptr, path, sizeof(path));
+    char parameters[kPathBufferSize + 16];
+    std::snprintf(parameters, sizeof(parameters), "/select,\"%s\"", path);
+    ShellExecuteA(nullptr, nullptr, "Explorer", parameters, nullptr, SW_SHOWNORMAL);
+}

@@ -1,0 +1,127 @@
+// Small owners for the Win32 resources the program takes, so that every path
+// gives back what it took.
+#pragma once
+#include <windows.h>
+
+class UniqueHandle {
+  public:
+    explicit UniqueHandle(HANDLE handle = INVALID_HANDLE_VALUE) : handle_(handle) {}
+    ~UniqueHandle() { reset(); }
+    UniqueHandle(const UniqueHandle &) = delete;
+    UniqueHandle &operator=(const UniqueHandle &) = delete;
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+    HANDLE get() const { return handle_; }
+    // Closes now and reports whether the close succeeded.
+    bool reset() {
+        BOOL ok = TRUE;
+        if (valid()) ok = CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+        return ok != FALSE;
+    }
+
+  private:
+    HANDLE handle_;
+};
+
+class RegistryKey {
+  public:
+    RegistryKey(HKEY root, const char *subKey) {
+        if (RegOpenKeyExA(root, subKey, 0, KEY_READ, &key_) != ERROR_SUCCESS) key_ = nullptr;
+    }
+    ~RegistryKey() {
+        if (key_) RegCloseKey(key_);
+    }
+    RegistryKey(const RegistryKey &) = delete;
+    RegistryKey &operator=(const RegistryKey &) = delete;
+    bool open() const { return key_ != nullptr; }
+    HKEY get() const { return key_; }
+
+  private:
+    HKEY key_ = nullptr;
+};
+
+// The clipboard, opened without an owner window for the lifetime of the object.
+class OpenClipboardSession {
+  public:
+    OpenClipboardSession() : open_(OpenClipboard(nullptr) != FALSE) {}
+    ~OpenClipboardSession() { close(); }
+    OpenClipboardSession(const OpenClipboardSession &) = delete;
+    OpenClipboardSession &operator=(const OpenClipboardSession &) = delete;
+    bool open() const { return open_; }
+    void close() {
+        if (open_) CloseClipboard();
+        open_ = false;
+    }
+
+  private:
+    bool open_;
+};
+
+class GlobalLockGuard {
+  public:
+    explicit GlobalLockGuard(HGLOBAL block) : block_(block), data_(GlobalLock(block)) {}
+    ~GlobalLockGuard() {
+        if (data_) GlobalUnlock(block_);
+    }
+    GlobalLockGuard(const GlobalLockGuard &) = delete;
+    GlobalLockGuard &operator=(const GlobalLockGuard &) = delete;
+    void *data() const { return data_; }
+
+  private:
+    HGLOBAL block_;
+    void *data_;
+};
+
+// A movable global block that is freed unless handed over with release().
+class GlobalBlock {
+  public:
+    explicit GlobalBlock(SIZE_T size) : block_(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size)) {}
+    ~GlobalBlock() {
+        if (block_) GlobalFree(block_);
+    }
+    GlobalBlock(const GlobalBlock &) = delete;
+    GlobalBlock &operator=(const GlobalBlock &) = delete;
+    HGLOBAL get() const { return block_; }
+    HGLOBAL release() {
+        HGLOBAL block = block_;
+        block_ = nullptr;
+        return block;
+    }
+
+  private:
+    HGLOBAL block_;
+};
+
+template <class Interface> class ComPtr {
+  public:
+    ComPtr() = default;
+    ~ComPtr() { reset(); }
+    ComPtr(const ComPtr &) = delete;
+    ComPtr &operator=(const ComPtr &) = delete;
+    Interface *get() const { return ptr_; }
+    Interface *operator->() const { return ptr_; }
+    explicit operator bool() const { return ptr_ != nullptr; }
+    void **out() {
+        reset();
+        return reinterpret_cast<void **>(&ptr_);
+    }
+    void reset() {
+        if (ptr_) ptr_->Release();
+        ptr_ = nullptr;
+    }
+
+  private:
+    Interface *ptr_ = nullptr;
+};
+
+// Replaces the cursor while it lives and puts the previous one back.
+class CursorSwap {
+  public:
+    explicit CursorSwap(HCURSOR cursor) : previous_(SetCursor(cursor)) {}
+    ~CursorSwap() { SetCursor(previous_); }
+    CursorSwap(const CursorSwap &) = delete;
+    CursorSwap &operator=(const CursorSwap &) = delete;
+
+  private:
+    HCURSOR previous_;
+};

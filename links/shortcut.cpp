@@ -1,0 +1,109 @@
+#include "shortcut.h"
+#include "../app/app_state.h"
+#include "../app/win_handles.h"
+#include "link_rules.h"
+#include <shlobj.h>
+#include <shlwapi.h>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+struct LinkObject {
+    ComPtr<IShellLinkA> link;
+    ComPtr<IPersistFile> file;
+    bool create() {
+        return SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                          IID_IShellLinkA, link.out())) &&
+               SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.out()));
+    }
+    ~LinkObject() { file.reset(); } // the IPersistFile goes first, then the IShellLinkA
+};
+
+bool WidePath(const char *path, wchar_t (&wide)[kLinkTargetSize]) {
+    return MultiByteToWideChar(CP_ACP, 0, path, -1, wide, kLinkTargetSize) != 0;
+}
+
+bool IsDirectory(const char *path) { return PathIsDirectoryA(path) != FALSE; }
+
+// Folder exists, file exists and can be opened exclusively, and the link loads.
+bool OpenLink(const char *linkPath, LinkObject &object) {
+    char folder[kLinkTargetSize];
+    std::snprintf(folder, sizeof(folder), "%s", linkPath);
+    PathRemoveFileSpecA(folder);
+    if (!IsDirectory(folder)) return false;
+    UniqueHandle probe(
+        CreateFileA(linkPath, 0, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!probe.valid()) return false;
+    probe.reset();
+    wchar_t wide[kLinkTargetSize];
+    return object.create() && WidePath(linkPath, wide) &&
+           SUCCEEDED(object.file->Load(wide, STGM_READ));
+}
+
+bool WriteLink(const std::string &linkPath, const char *exe, const std::string &workingFolder) {
+    LinkObject object;
+    wchar_t wide[kLinkTargetSize];
+    return object.create() && SUCCEEDED(object.link->SetPath(exe)) &&
+           SUCCEEDED(object.link->SetWorkingDirectory(workingFolder.c_str())) &&
+           SUCCEEDED(object.link->SetIconLocation(exe, 0)) &&
+           SUCCEEDED(object.link->SetDescription(kVersionString)) &&
+           WidePath(linkPath.c_str(), wide) && SUCCEEDED(object.file->Save(wide, TRUE));
+}
+
+} // namespace
+
+void ExecutablePath(char (&path)[kLinkTargetSize]) {
+    path[0] = '\0';
+    GetModuleFileNameA(GetModuleHandleA(nullptr), path, kLinkTargetSize);
+}
+
+bool LinkLoads(const char *linkPath) {
+    LinkObject object;
+    return OpenLink(linkPath, object);
+}
+
+bool ReadLinkTarget(const char *linkPath, char (&target)[kLinkTargetSize]) {
+    LinkObject object;
+    return OpenLink(linkPath, object) &&
+           SUCCEEDED(object.link->GetPath(target, kLinkTargetSize, nullptr, 0));
+}
+
+bool LinkPointsToProgram(const char *linkPath) {
+    char target[kLinkTargetSize] = {};
+    char exe[kLinkTargetSize];
+    ExecutablePath(exe);
+    return ReadLinkTarget(linkPath, target) && std::strcmp(target, exe) == 0;
+}
+
+BOOL DeleteProgramLink(HWND, const char *location) {
+    if (location[0] == '\0' || !IsDirectory(location)) return FALSE;
+    return DeleteFileA(LinkPathIn(location, kDeleteLinkCut).c_str());
+}
+
+void CreateProgramLink(HWND owner, const char *location) {
+    if (location[0] == '\0') return;
+    char message[3 * kLinkTargetSize];
+    if (!IsDirectory(location)) {
+        std::snprintf(message, sizeof(message), "'%s' is not a valid directory name. [Create Link]",
+                      location);
+        ShowMessage(owner, message);
+    }
+    std::string linkPath = LinkPathIn(location, kCreateLinkCut);
+    char exe[kLinkTargetSize];
+    ExecutablePath(exe);
+    if (LinkLoads(linkPath.c_str())) {
+        // A link that loads but whose target cannot be read points elsewhere.
+        char target[kLinkTargetSize] = {};
+        if (!ReadLinkTarget(linkPath.c_str(), target)) target[0] = '\0';
+        if (std::strcmp(target, exe) != 0) {
+            std::snprintf(message, sizeof(message),
+                          "The link '%s' already exists. It links to '%s'.\n\nOverwrite?",
+                          linkPath.c_str(), target);
+            if (ShowMessage(nullptr, message, MB_YESNO | MB_ICONWARNING) == IDNO) return;
+        }
+    }
+    if (!WriteLink(linkPath, exe, WorkingFolderOf(exe)))
+        ShowMessage(nullptr, "Error creating link.");
+}

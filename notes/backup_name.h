@@ -1,0 +1,16 @@
+// Backup file names, free of any system call.
+#pragma once
+#include <cstdint>
+#include <string>
+
+constexpr size_t kBackupTitleLength = 28;
+constexpr size_t kMaxBackupNameLength = 260;
+
+// The first 28 bytes of the note (missing bytes count as zero) with every byte
+// that may not stand in a file name, or is not plain printable ASCII, made '_'.
+std::string BackupTitle(const char *noteText);
+
+// folder + "QuilletBackup [" + seconds (low 32 bits, signed) + "] ['" + title
+// + "..." + "].txt".
+std::string ComposeBackupName(const char *folder, int64_t secondsSince1970,
+                              const char *noteText);

@@ -1,0 +1,31 @@
+// The in-memory copy of the notes.
+#pragma once
+#include <cstdint>
+
+constexpr int kMaxNotes = 50;
+constexpr int kNoteTextSize = 4096;
+
+struct NoteRecord {
+    char text[kNoteTextSize];
+    int32_t slot;
+};
+
+// Filled compactly in ascending slot order; records past the last loaded file
+// are all zero. A record with empty text holds no note.
+struct NoteTable {
+    NoteRecord records[kMaxNotes];
+};
+
+// The first record carrying `slot`, or nullptr.
+inline const NoteRecord *FindNoteBySlot(const NoteTable &table, int32_t slot) {
+    for (const NoteRecord &record : table.records)
+        if (record.slot == slot && record.text[0] != '\0') return &record;
+    return nullptr;
+}
+
+inline int CountNotes(const NoteTable &table) {
+    int count = 0;
+    for (const NoteRecord &record : table.records)
+        if (record.text[0] != '\0') ++count;
+    return count;
+}

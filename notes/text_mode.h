@@ -1,0 +1,13 @@
+// The note files' text-mode format, carried out over plain bytes so that it is
+// the same on every C runtime.
+#pragma once
+#include <cstddef>
+#include <string>
+
+// Reads stored bytes as text: each CR LF becomes LF, a lone CR stays, the
+// first 0x1A ends the data. Writes at most outSize - 1 bytes to `out`, always
+// terminated, and returns how many were written.
+size_t DecodeTextMode(const char *stored, size_t storedSize, char *out, size_t outSize);
+
+// The stored form of a text: each LF becomes CR LF, every other byte stays.
+std::string EncodeTextMode(const char *text, size_t length);

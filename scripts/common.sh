@@ -1,0 +1,92 @@
+# Shared by run.sh and test.sh: packages, build, a quiet Wine prefix and an X display.
+# shellcheck shell=bash
+
+QUILLET_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+QUILLET_PACKAGES="cmake make g++-mingw-w64-x86-64 wine64 xvfb x11-utils xdotool googletest python3"
+
+quillet_need_packages() {
+    local missing=""
+    command -v cmake >/dev/null || missing="$missing cmake"
+    command -v make >/dev/null || missing="$missing make"
+    command -v x86_64-w64-mingw32-g++-posix >/dev/null || missing="$missing g++-mingw-w64-x86-64"
+    command -v wine >/dev/null || missing="$missing wine64"
+    command -v Xvfb >/dev/null || missing="$missing xvfb"
+    command -v xdpyinfo >/dev/null || missing="$missing x11-utils"
+    command -v xdotool >/dev/null || missing="$missing xdotool"
+    [ -f /usr/src/googletest/CMakeLists.txt ] || missing="$missing googletest"
+    [ -z "$missing" ] && return 0
+    if [ "$(id -u)" = 0 ]; then
+        echo "Installing:$missing"
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null
+    else
+        echo "Missing packages. Install them with:"
+        echo "  sudo apt-get install -y$missing"
+        exit 2
+    fi
+}
+
+# quillet_build BUILD_DIR [TESTS=ON|OFF]
+quillet_build() {
+    local build="$1" tests="${2:-ON}"
+    cmake -S "$QUILLET_ROOT" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$QUILLET_ROOT/cmake/mingw-w64-x86_64.cmake" \
+        -DQUILLET_TESTS="$tests" >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; return 1; }
+    cmake --build "$build" -j"$(nproc)"
+}
+
+quillet_wine_env() {
+    export WINEPREFIX="$1" WINEARCH=win64 WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+}
+
+# A quiet prefix of our own: no Mono/Gecko prompt, no crash dialog, no links
+# into $HOME, one shared virtual desktop named "shell" with a tray.
+quillet_prefix() {
+    local prefix="$1"
+    quillet_wine_env "$prefix"
+    if [ -f "$prefix/.quillet-ready" ]; then return 0; fi
+    rm -rf "$prefix"
+    mkdir -p "$prefix"
+    wine wineboot -i </dev/null >/dev/null 2>&1
+    echo disable >"$prefix/.update-timestamp"
+    local user_dir
+    for user_dir in "$prefix"/drive_c/users/*/; do
+        local d
+        for d in Desktop Documents Downloads Music Pictures Videos Templates; do
+            if [ -L "$user_dir$d" ]; then rm -f "$user_dir$d"; mkdir -p "$user_dir$d"; fi
+        done
+    done
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x800 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$prefix/.quillet-ready"
+}
+
+QUILLET_XVFB_PID=""
+quillet_start_xvfb() {
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+        QUILLET_XVFB_PID=$!
+        local tries
+        for tries in $(seq 1 50); do
+            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            kill -0 "$QUILLET_XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$QUILLET_XVFB_PID" 2>/dev/null
+    done
+    echo "Could not start Xvfb on any display :90-:140" >&2
+    return 1
+}
+
+quillet_stop() {
+    if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1; fi
+    if [ -n "$QUILLET_XVFB_PID" ]; then kill "$QUILLET_XVFB_PID" 2>/dev/null; wait "$QUILLET_XVFB_PID" 2>/dev/null; fi
+    QUILLET_XVFB_PID=""
+}

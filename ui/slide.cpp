@@ -1,0 +1,70 @@
+#include "slide.h"
+#include "../app/app_state.h"
+#include "../app/win_handles.h"
+#include "../res/resource.h"
+#include "slide_math.h"
+
+void ReadMenuShowDelay() {
+    RegistryKey key(HKEY_CURRENT_USER, "Control Panel\\Desktop");
+    if (!key.open()) {
+        g_app.menuShowDelay = kDefaultMenuShowDelay;
+        return;
+    }
+    unsigned char data[16] = {};
+    DWORD type = 0;
+    DWORD size = sizeof(data) - 1; // room for a terminator the value may lack
+    bool read = RegQueryValueExA(key.get(), "MenuShowDelay", nullptr, &type, data, &size) ==
+                ERROR_SUCCESS;
+    g_app.menuShowDelay = MenuShowDelayFromValue(read, type, data, size);
+}
+
+void SizeNoteWindow(HWND window, int32_t extra) {
+    int rows = CountNotes(g_app.notes);
+    RECT work = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    HWND list = GetDlgItem(window, IDC_NOTE_LIST);
+    int itemHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    SCROLLBARINFO scroll = {};
+    scroll.cbSize = sizeof(scroll);
+    int scrollHeight = 0;
+    if (GetScrollBarInfo(list, OBJID_HSCROLL, &scroll))
+        scrollHeight = scroll.rcScrollBar.bottom - scroll.rcScrollBar.top;
+    int height = NoteWindowHeight(rows, itemHeight, scrollHeight, extra);
+    SetWindowPos(window, HWND_TOP, work.left, work.bottom - height, work.right - work.left,
+                 height, SWP_FRAMECHANGED);
+}
+
+void SlideNoteWindow(HWND window, uint8_t direction) {
+    RECT work = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    int width = rect.right - rect.left;
+    int height = rect.bottom - rect.top;
+    bool first = true;
+    for (int y : SlidePositions(g_app.menuShowDelay, work.bottom, height, direction == 0)) {
+        DrainMessages();
+        SetWindowPos(window, nullptr, 0, y, width, height,
+                     SWP_NOZORDER | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+        Sleep(10);
+        DrainMessages();
+        if (first) {
+            SetForegroundWindow(window);
+            ShowWindow(window, SW_SHOWNORMAL);
+            SetForegroundWindow(window);
+            first = false;
+        }
+    }
+}
+
+bool DrainMessages() {
+    MSG msg = {};
+    bool quit = false;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        GetMessageA(&msg, nullptr, 0, 0);
+        DispatchMessageA(&msg);
+        if (msg.message == WM_QUIT) quit = true;
+    }
+    if (quit) g_app.quitTakenByDrain = true;
+    return !quit;
+}

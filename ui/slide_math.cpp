@@ -1,0 +1,47 @@
+#include "slide_math.h"
+#include <cmath>
+
+uint32_t MenuShowDelayFromValue(bool read, unsigned long type, const unsigned char *data,
+                                unsigned long size) {
+    if (!read || !data) return kDefaultMenuShowDelay;
+    if (type == kRegistryDword && size == 4)
+        return uint32_t(data[0]) | uint32_t(data[1]) << 8 | uint32_t(data[2]) << 16 |
+               uint32_t(data[3]) << 24;
+    if (type != kRegistryText) return kDefaultMenuShowDelay;
+    uint64_t value = 0;
+    unsigned long i = 0;
+    for (; i < size && data[i] != 0; ++i) {
+        if (data[i] < '0' || data[i] > '9') return kDefaultMenuShowDelay;
+        value = value * 10 + (data[i] - '0');
+        if (value > UINT32_MAX) return kDefaultMenuShowDelay;
+    }
+    if (i == 0) return kDefaultMenuShowDelay;
+    return static_cast<uint32_t>(value);
+}
+
+double SlideStep(uint32_t delay, int height) {
+    double v = static_cast<double>(delay);
+    if (v > kMaxSlideDelay) v = kMaxSlideDelay;
+    return v / 1000 / 10 * height;
+}
+
+std::vector<int> SlidePositions(uint32_t delay, int workBottom, int height, bool in) {
+    std::vector<int> positions;
+    if (height <= 0) return positions;
+    double step = SlideStep(delay, height);
+    double start = in ? workBottom : workBottom - height;
+    double end = in ? workBottom - height : workBottom;
+    double direction = in ? -1.0 : 1.0;
+    double y = step > 0 ? start : end;
+    for (;;) {
+        if ((in && y < end) || (!in && y > end)) y = end;
+        positions.push_back(static_cast<int>(std::trunc(y)));
+        if (y == end) break;
+        y += direction * step;
+    }
+    return positions;
+}
+
+int NoteWindowHeight(int rows, int itemHeight, int scrollBarHeight, int extra) {
+    return rows * itemHeight + scrollBarHeight + extra + 40;
+}

@@ -1,0 +1,27 @@
+// Arithmetic of the note window's size and slide, free of any system call.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+constexpr uint32_t kDefaultMenuShowDelay = 200;
+constexpr uint32_t kMaxSlideDelay = 800;
+
+// Registry value types as the registry reports them.
+constexpr unsigned long kRegistryText = 1;  // REG_SZ
+constexpr unsigned long kRegistryDword = 4; // REG_DWORD
+
+// The user's menu show delay from the raw registry reading: a decimal text
+// gives its value, a DWORD its value, anything else or nothing 200.
+uint32_t MenuShowDelayFromValue(bool read, unsigned long type, const unsigned char *data,
+                                unsigned long size);
+
+// Pixels per frame: delay (capped at 800) / 1000 / 10 x height.
+double SlideStep(uint32_t delay, int height);
+
+// Top edge of each frame of a slide, in order. In: from bottom to bottom - height;
+// out: the reverse. Empty for a height of 0 or less. A zero step jumps straight
+// to the end.
+std::vector<int> SlidePositions(uint32_t delay, int workBottom, int height, bool in);
+
+// Height of the note window: rows, scroll bar, extra strip and 40 pixels.
+int NoteWindowHeight(int rows, int itemHeight, int scrollBarHeight, int extra);

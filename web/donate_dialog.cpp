@@ -1,0 +1,63 @@
+#include "donate_dialog.h"
+#include "../app/app_state.h"
+#include "../app/frame.h"
+#include "../res/resource.h"
+#include "page_text.h"
+#include "referral_page.h"
+#include <cstring>
+
+namespace {
+
+const char kDonationUrl[] = QUILLET_DONATION_URL;
+HBITMAP g_donateBitmap;
+
+// A donation address that is not the one we ship must never be offered.
+bool CheckDonationUrl(HWND dialog) {
+    if (DonationUrlIntact(kDonationUrl)) return true;
+    EndDialog(dialog, 0);
+    PostQuitMessage(0);
+    return false;
+}
+
+void OnInitDialog(HWND dialog) {
+    FrameWindow(dialog, "Donate", true, 0, 0, false, SW_SHOWNORMAL);
+    g_donateBitmap = static_cast<HBITMAP>(
+        LoadImageA(g_app.instance, MAKEINTRESOURCEA(IDB_DONATE), IMAGE_BITMAP, 0, 0,
+                   LR_DEFAULTCOLOR));
+    if (!g_donateBitmap)
+        ShowMessage(dialog, "ERROR - Could not load bitmap.");
+    else
+        SendDlgItemMessageA(dialog, IDC_DONATE_BUTTON, BM_SETIMAGE, IMAGE_BITMAP,
+                            reinterpret_cast<LPARAM>(g_donateBitmap));
+    SetDlgItemTextA(dialog, IDC_DONATE_URL, kDonationUrl);
+    SendDlgItemMessageA(dialog, IDC_DONATE_URL, EM_SETSEL, 0, std::strlen(kDonationUrl));
+    CheckDonationUrl(dialog);
+}
+
+void OnDonateButton(HWND dialog) {
+    if (CheckDonationUrl(dialog)) OpenViaReferralPage(kDonationUrl);
+}
+
+void OnClose(HWND dialog) {
+    if (g_donateBitmap) DeleteObject(g_donateBitmap);
+    g_donateBitmap = nullptr;
+    EndDialog(dialog, 0);
+}
+
+} // namespace
+
+INT_PTR CALLBACK DonateDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog(dialog);
+        return FALSE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_DONATE_BUTTON) OnDonateButton(dialog);
+        return FALSE;
+    case WM_CLOSE:
+        OnClose(dialog);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}

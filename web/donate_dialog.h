@@ -1,0 +1,5 @@
+// The donation dialog: the address to copy and a button that opens it.
+#pragma once
+#include <windows.h>
+
+INT_PTR CALLBACK DonateDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
