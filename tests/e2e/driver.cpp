@@ -1,0 +1,301 @@
+#include "driver.h"
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string TestsFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    *(std::strrchr(path, '\\') + 1) = '\0';
+    return path;
+}
+
+void RemoveTree(const std::string &folder) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = data.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string path = folder + name;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path + "\\");
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+struct Enumerated {
+    DWORD pid;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
+    Enumerated *e = reinterpret_cast<Enumerated *>(context);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == e->pid) e->windows.push_back(window);
+    return TRUE;
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+} // namespace
+
+std::string QuilletExeBesideTests() { return TestsFolder() + "Quillet.exe"; }
+
+std::string FreshFolder(const std::string &name) {
+    std::string folder = TestsFolder() + "e2e\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    folder += name + "\\";
+    RemoveTree(folder);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+std::string FolderOfLength(size_t length) {
+    std::string folder = FreshFolder("len" + std::to_string(length));
+    if (folder.size() > length) return "";
+    size_t remaining = length - folder.size();
+    while (remaining > 0) {
+        size_t k = remaining - 1 < 100 ? remaining - 1 : 100;
+        if (remaining - (k + 1) == 1) --k;
+        folder += std::string(k, 'd') + "\\";
+        CreateDirectoryA(folder.c_str(), nullptr);
+        remaining -= k + 1;
+    }
+    return folder;
+}
+
+void WriteAcceptance(const std::string &folder) {
+    WriteFileBytes(folder + "TermsAccepted.txt",
+                   "The Terms and Conditions and Disclaimer for 'Quillet v1.0.3.2' have been "
+                   "accepted.");
+}
+
+std::string ReadFileBytes(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteFileBytes(const std::string &path, const std::string &bytes) {
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool Exists(const std::string &path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::string> FilesIn(const std::string &folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(data.cFileName);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return names;
+}
+
+Quillet::Quillet(const std::string &folder, bool accept, std::string cwd) : folder_(folder) {
+    if (cwd.empty()) cwd = folder;
+    if (!CopyFileA(QuilletExeBesideTests().c_str(), exePath().c_str(), FALSE)) return;
+    if (accept) WriteAcceptance(cwd);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    std::string command = "\"" + exePath() + "\"";
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back('\0');
+    if (!CreateProcessA(exePath().c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        cwd.c_str(), &startup, &process_))
+        process_ = {};
+}
+
+Quillet::~Quillet() {
+    if (Running()) {
+        TerminateProcess(process_.hProcess, 99);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    if (process_.hProcess) CloseHandle(process_.hProcess);
+    if (process_.hThread) CloseHandle(process_.hThread);
+}
+
+std::vector<HWND> Quillet::TopWindows() const {
+    Enumerated e = {process_.dwProcessId, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&e));
+    return e.windows;
+}
+
+HWND Quillet::WaitForWindow(const std::string &title, int timeoutMs, bool visible) {
+    HWND found = nullptr;
+    WaitFor(timeoutMs, [&] {
+        for (HWND window : TopWindows())
+            if (WindowText(window) == title && (!visible || IsWindowVisible(window))) {
+                found = window;
+                return true;
+            }
+        return false;
+    });
+    return found;
+}
+
+HWND Quillet::WaitForNoteWindow(int timeoutMs) {
+    if (!noteWindow_)
+        noteWindow_ = WaitForWindow(std::string(kVersion) + " - Main - VANTLER", timeoutMs, false);
+    return noteWindow_;
+}
+
+void Quillet::Command(int id) { PostMessageA(noteWindow_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+void Quillet::Tray(UINT mouseMessage, WPARAM iconId) {
+    PostMessageA(noteWindow_, kWmTrayNotify, iconId, mouseMessage);
+}
+
+BoxInfo Quillet::WaitForBox(int timeoutMs) {
+    BoxInfo box;
+    WaitFor(timeoutMs, [&] {
+        for (HWND window : TopWindows()) {
+            if (ClassOf(window) != "#32770" || !IsWindowVisible(window)) continue;
+            if (WindowText(window) != kVersion || !GetDlgItem(window, 0xFFFF)) continue;
+            box.window = window;
+            box.caption = WindowText(window);
+            char text[4096] = {};
+            GetDlgItemTextA(window, 0xFFFF, text, sizeof(text));
+            box.text = text;
+            box.hasYesNo = GetDlgItem(window, IDYES) != nullptr;
+            return true;
+        }
+        return false;
+    });
+    return box;
+}
+
+void Quillet::Answer(const BoxInfo &box, int button) {
+    PostMessageA(box.window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    WaitFor(5000, [&] { return !IsWindow(box.window) || !IsWindowVisible(box.window); });
+}
+
+BoxInfo Quillet::AnswerNext(int button, int timeoutMs) {
+    BoxInfo box = WaitForBox(timeoutMs);
+    if (box.window) Answer(box, button);
+    return box;
+}
+
+bool Quillet::NoBoxFor(int ms) { return WaitForBox(ms).window == nullptr; }
+
+DWORD Quillet::WaitForExit(int timeoutMs) {
+    if (!process_.hProcess) return STILL_ACTIVE;
+    WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeoutMs));
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+bool Quillet::Running() const {
+    return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+namespace {
+bool OpenClipboardRetrying() {
+    for (int i = 0; i < 100; ++i) {
+        if (OpenClipboard(nullptr)) return true;
+        Sleep(20);
+    }
+    return false;
+}
+} // namespace
+
+void SetClipboardBlock(const std::string &bytes, size_t blockSize) {
+    if (!OpenClipboardRetrying()) return;
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, blockSize);
+    std::memcpy(GlobalLock(block), bytes.data(), bytes.size() < blockSize ? bytes.size() : blockSize);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+}
+
+void SetClipboardText(const std::string &text) { SetClipboardBlock(text, text.size() + 1); }
+
+void SetClipboardNonText() {
+    if (!OpenClipboardRetrying()) return;
+    EmptyClipboard();
+    SetClipboardData(RegisterClipboardFormatA("Quillet e2e picture"), GlobalAlloc(GMEM_MOVEABLE, 16));
+    CloseClipboard();
+}
+
+std::string ClipboardText() {
+    if (!OpenClipboardRetrying()) return "<clipboard busy>";
+    std::string text = "<no text>";
+    if (HANDLE block = GetClipboardData(CF_TEXT)) {
+        if (const char *data = static_cast<const char *>(GlobalLock(block))) {
+            text = data;
+            GlobalUnlock(block);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+std::string WaitForClipboardChange(const std::string &before, int timeoutMs) {
+    std::string now = ClipboardText();
+    WaitFor(timeoutMs, [&] {
+        now = ClipboardText();
+        return now != before;
+    });
+    return now;
+}
+
+std::string WindowText(HWND window) {
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+std::vector<std::string> ListRows(HWND list) {
+    std::vector<std::string> rows;
+    LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        LRESULT length = SendMessageA(list, LB_GETTEXTLEN, i, 0);
+        std::vector<char> text(static_cast<size_t>(length > 0 ? length : 0) + 1);
+        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        rows.push_back(text.data());
+    }
+    return rows;
+}
+
+bool WaitUntil(int timeoutMs, bool (*condition)(void *), void *context) {
+    for (int waited = 0;; waited += 20) {
+        if (condition(context)) return true;
+        if (waited >= timeoutMs) return false;
+        Sleep(20);
+    }
+}
+
+RECT WorkArea() {
+    RECT work = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+
+RECT WindowRect(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}

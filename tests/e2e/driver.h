@@ -1,0 +1,88 @@
+// Drives the real Quillet.exe from a second process, as the shell and the user do.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+constexpr char kVersion[] = "Quillet v1.0.3.2";
+constexpr UINT kWmTrayNotify = WM_APP + 1;
+constexpr UINT kTrayIconId = 0x01010101;
+
+struct BoxInfo {
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+    bool hasYesNo = false;
+};
+
+// A fresh, empty folder under the tests' own folder (with trailing backslash).
+std::string FreshFolder(const std::string &name);
+// A fresh folder whose full path, trailing backslash included, is `length` long.
+std::string FolderOfLength(size_t length);
+// Writes the acceptance line of this version into `folder`.
+void WriteAcceptance(const std::string &folder);
+std::string QuilletExeBesideTests();
+
+std::string ReadFileBytes(const std::string &path);
+void WriteFileBytes(const std::string &path, const std::string &bytes);
+bool Exists(const std::string &path);
+std::vector<std::string> FilesIn(const std::string &folder);
+
+class Quillet {
+  public:
+    // Copies Quillet.exe into `folder`, writes the acceptance file into the
+    // current directory (the folder unless `cwd` is given) and starts it.
+    explicit Quillet(const std::string &folder, bool accept = true, std::string cwd = "");
+    ~Quillet(); // kills the process if it still runs
+    Quillet(const Quillet &) = delete;
+    Quillet &operator=(const Quillet &) = delete;
+
+    bool started() const { return process_.hProcess != nullptr; }
+    DWORD pid() const { return process_.dwProcessId; }
+    const std::string &folder() const { return folder_; }
+    std::string exePath() const { return folder_ + "Quillet.exe"; }
+
+    // The hidden NoteWindow, once it exists (null after the timeout).
+    HWND WaitForNoteWindow(int timeoutMs = 15000);
+    HWND noteWindow() const { return noteWindow_; }
+
+    void Command(int id);
+    void Tray(UINT mouseMessage, WPARAM iconId = kTrayIconId);
+
+    // The next message box of this process (window null after the timeout).
+    BoxInfo WaitForBox(int timeoutMs = 10000);
+    void Answer(const BoxInfo &box, int button);
+    // Waits for a box and answers it; returns it.
+    BoxInfo AnswerNext(int button, int timeoutMs = 10000);
+    bool NoBoxFor(int ms);
+
+    // A top-level window of this process whose title is `title`.
+    HWND WaitForWindow(const std::string &title, int timeoutMs = 10000, bool visible = true);
+    std::vector<HWND> TopWindows() const;
+
+    // Exit code after the process ended, or STILL_ACTIVE after the timeout.
+    DWORD WaitForExit(int timeoutMs = 15000);
+    bool Running() const;
+
+  private:
+    std::string folder_;
+    PROCESS_INFORMATION process_ = {};
+    HWND noteWindow_ = nullptr;
+};
+
+// Clipboard of the shared desktop, from the driver's side.
+void SetClipboardBlock(const std::string &bytes, size_t blockSize);
+void SetClipboardText(const std::string &text);
+void SetClipboardNonText();
+std::string ClipboardText();
+// Waits until the clipboard text differs from `before`; returns it.
+std::string WaitForClipboardChange(const std::string &before, int timeoutMs = 5000);
+
+std::string WindowText(HWND window);
+std::vector<std::string> ListRows(HWND list);
+bool WaitUntil(int timeoutMs, bool (*condition)(void *), void *context);
+template <class F> bool WaitFor(int timeoutMs, F condition) {
+    return WaitUntil(timeoutMs, [](void *c) { return (*static_cast<F *>(c))(); }, &condition);
+}
+RECT WorkArea();
+RECT WindowRect(HWND window);

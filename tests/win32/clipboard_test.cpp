@@ -1,0 +1,161 @@
+#include "app/app_state.h"
+#include "cliptools/clipboard.h"
+#include "message_box_answerer.h"
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Puts a CF_TEXT block of exactly `size` bytes holding `text` on the clipboard.
+void SetClipboardBlock(const std::string &text, size_t size) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    std::memcpy(GlobalLock(block), text.data(), std::min(text.size(), size));
+    GlobalUnlock(block);
+    ASSERT_NE(SetClipboardData(CF_TEXT, block), nullptr);
+    CloseClipboard();
+}
+
+std::string ClipboardText() {
+    if (!OpenClipboard(nullptr)) return "<not open>";
+    std::string text = "<no text>";
+    if (HANDLE block = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char *>(GlobalLock(block));
+        GlobalUnlock(block);
+    }
+    CloseClipboard();
+    return text;
+}
+
+int ClipboardFormats() {
+    OpenClipboard(nullptr);
+    int count = CountClipboardFormats();
+    CloseClipboard();
+    return count;
+}
+
+const char kNoText[] =
+    "ERROR: Could not GetClipboardData(...)\n\n[ CAUSE: The data is probably not formatted as text ].";
+const char kTooBig[] = "ERROR: Data size restricted to 4096 bytes.\n\nThe data has not been pasted/saved.";
+
+} // namespace
+
+TEST(Clipboard, PutThenReadGivesTheSameText) {
+    PutClipboardText("Hello\r\nWorld");
+    EXPECT_EQ(ClipboardText(), "Hello\r\nWorld");
+    std::string got;
+    size_t size = 0;
+    auto take = [&](const char *bytes, size_t blockSize) {
+        got = bytes;
+        size = blockSize;
+    };
+    EXPECT_TRUE(ReadClipboardText(take));
+    EXPECT_EQ(got, "Hello\r\nWorld");
+    EXPECT_GE(size, got.size() + 1);
+}
+
+TEST(Clipboard, BlockSizeLimitIsInclusive) {
+    SetClipboardBlock(std::string(4095, 'x'), 4096);
+    bool ran = false;
+    auto mark = [&](const char *, size_t) { ran = true; };
+    {
+        MessageBoxAnswerer boxes;
+        EXPECT_TRUE(ReadClipboardText(mark));
+        EXPECT_TRUE(boxes.seen().empty());
+    }
+    EXPECT_TRUE(ran);
+    ran = false;
+    SetClipboardBlock(std::string(4096, 'x'), 4097);
+    MessageBoxAnswerer boxes;
+    EXPECT_FALSE(ReadClipboardText(mark));
+    EXPECT_FALSE(ran);
+    ASSERT_EQ(boxes.texts(), std::vector<std::string>({kTooBig}));
+    EXPECT_EQ(boxes.seen()[0].caption, "Quillet v1.0.3.2");
+    EXPECT_EQ(ClipboardText(), std::string(4096, 'x')) << "the clipboard is closed again";
+}
+
+TEST(Clipboard, NoTextIsReportedForPasteAndConversionAlike) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 8);
+    SetClipboardData(RegisterClipboardFormatA("Quillet test picture"), block);
+    CloseClipboard();
+    MessageBoxAnswerer boxes;
+    auto none = [](const char *, size_t) {};
+    EXPECT_FALSE(ReadClipboardText(none));
+    ConvertClipboardText(CaseConversion::Upper);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>({kNoText, kNoText}));
+}
+
+TEST(Clipboard, ConversionsLeaveOnlyTheConvertedText) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const char text[] = "Hello World 123\xE4";
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof(text));
+    std::memcpy(GlobalLock(block), text, sizeof(text));
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    SetClipboardData(RegisterClipboardFormatA("Quillet test rich text"),
+                     GlobalAlloc(GMEM_MOVEABLE, 4));
+    CloseClipboard();
+    ConvertClipboardText(CaseConversion::Upper);
+    EXPECT_EQ(ClipboardText(), "HELLO WORLD 123\xE4");
+    ConvertClipboardText(CaseConversion::Lower);
+    EXPECT_EQ(ClipboardText(), "hello world 123\xE4");
+    PutClipboardText("aBc");
+    ConvertClipboardText(CaseConversion::Invert);
+    EXPECT_EQ(ClipboardText(), "AbC");
+    // CF_TEXT alone, plus whatever the system synthesises from it.
+    EXPECT_LE(ClipboardFormats(), 4);
+    OpenClipboard(nullptr);
+    EXPECT_FALSE(IsClipboardFormatAvailable(RegisterClipboardFormatA("Quillet test rich text")));
+    CloseClipboard();
+}
+
+TEST(Clipboard, EmptyTextConvertsToAnEmptyText) {
+    PutClipboardText("");
+    ConvertClipboardText(CaseConversion::Upper);
+    EXPECT_EQ(ClipboardText(), "");
+}
+
+TEST(Clipboard, ATextStuffedAfterItsTerminatorIsCutThere) {
+    SetClipboardBlock(std::string("abc\0junk", 8), 8);
+    ConvertClipboardText(CaseConversion::Upper);
+    EXPECT_EQ(ClipboardText(), "ABC");
+}
+
+TEST(Clipboard, BusyClipboardIsReported) {
+    // Another thread holds the clipboard open while we try.
+    HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    struct Args { HANDLE opened, release; } args = {opened, release};
+    HANDLE holder = CreateThread(
+        nullptr, 0,
+        [](void *p) -> DWORD {
+            Args *a = static_cast<Args *>(p);
+            HWND owner = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+            OpenClipboard(owner);
+            SetEvent(a->opened);
+            WaitForSingleObject(a->release, 10000);
+            CloseClipboard();
+            DestroyWindow(owner);
+            return 0;
+        },
+        &args, 0, nullptr);
+    WaitForSingleObject(opened, 10000);
+    {
+        MessageBoxAnswerer boxes;
+        PutClipboardText("x");
+        auto none = [](const char *, size_t) {};
+        ReadClipboardText(none);
+        EXPECT_EQ(boxes.texts(), std::vector<std::string>({"ERROR: Could not open the Clipboard.",
+                                                           "ERROR: Could not open the Clipboard."}));
+    }
+    SetEvent(release);
+    WaitForSingleObject(holder, 10000);
+    CloseHandle(holder);
+    CloseHandle(opened);
+    CloseHandle(release);
+}

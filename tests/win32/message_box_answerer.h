@@ -1,0 +1,35 @@
+// Answers the message boxes of the calling thread, as a user would, and keeps
+// what each box said.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+struct SeenBox {
+    std::string caption;
+    std::string text;
+    bool hasYesNo;
+};
+
+class MessageBoxAnswerer {
+  public:
+    // Each box gets the next button id (IDOK, IDYES, IDNO...); IDOK once they run out.
+    explicit MessageBoxAnswerer(std::vector<int> answers = {});
+    ~MessageBoxAnswerer();
+    MessageBoxAnswerer(const MessageBoxAnswerer &) = delete;
+    MessageBoxAnswerer &operator=(const MessageBoxAnswerer &) = delete;
+    const std::vector<SeenBox> &seen() const { return seen_; }
+    std::vector<std::string> texts() const;
+
+  private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    HHOOK hook_;
+    std::vector<int> answers_;
+    std::vector<SeenBox> seen_;
+};
+
+// Helpers for files and folders of the tests.
+std::string MakeTempFolder(const char *name); // fresh, empty, with a trailing backslash
+std::string ReadWholeFile(const std::string &path);
+void WriteWholeFile(const std::string &path, const std::string &bytes);
+bool FileExists(const std::string &path);

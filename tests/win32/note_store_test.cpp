@@ -1,0 +1,149 @@
+#include "app/app_state.h"
+#include "cliptools/clipboard.h"
+#include "message_box_answerer.h"
+#include "notes/note_store.h"
+#include <gtest/gtest.h>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+class NoteStoreTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetAppState();
+        folder_ = MakeTempFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::snprintf(g_app.programFolder, sizeof(g_app.programFolder), "%s", folder_.c_str());
+    }
+    void TearDown() override {
+        for (int slot = 0; slot < kMaxNotes; ++slot) {
+            std::string path = Slot(slot);
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str());
+            RemoveDirectoryA(path.c_str());
+        }
+    }
+    std::string Slot(int slot) const {
+        return folder_ + "QuilletSlot" + std::to_string(slot) + ".txt";
+    }
+    void PutBlock(const std::string &bytes) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes.size());
+        std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
+        GlobalUnlock(block);
+        SetClipboardData(CF_TEXT, block);
+        CloseClipboard();
+    }
+    std::string folder_;
+};
+
+} // namespace
+
+TEST_F(NoteStoreTest, FileNames) {
+    char name[kPathBufferSize];
+    NoteFileName(name, 7);
+    EXPECT_EQ(std::string(name), folder_ + "QuilletSlot7.txt");
+    NoteFileName(name, 49);
+    EXPECT_EQ(std::string(name), folder_ + "QuilletSlot49.txt");
+}
+
+TEST_F(NoteStoreTest, LoadsExistingSlotsCompactlyInOrder) {
+    WriteWholeFile(Slot(7), "seven");
+    WriteWholeFile(Slot(0), "zero");
+    WriteWholeFile(Slot(3), "three\r\nlines");
+    LoadNotes();
+    EXPECT_STREQ(g_app.notes.records[0].text, "zero");
+    EXPECT_EQ(g_app.notes.records[1].slot, 3);
+    EXPECT_STREQ(g_app.notes.records[1].text, "three\nlines");
+    EXPECT_EQ(g_app.notes.records[2].slot, 7);
+    for (int i = 3; i < kMaxNotes; ++i) {
+        EXPECT_EQ(g_app.notes.records[i].slot, 0);
+        EXPECT_EQ(g_app.notes.records[i].text[0], '\0');
+    }
+}
+
+TEST_F(NoteStoreTest, ReloadClearsLongerOldTexts) {
+    WriteWholeFile(Slot(0), std::string(300, 'L'));
+    LoadNotes();
+    WriteWholeFile(Slot(0), "short");
+    LoadNotes();
+    EXPECT_STREQ(g_app.notes.records[0].text, "short");
+    EXPECT_EQ(g_app.notes.records[0].text[6], '\0');
+    EXPECT_EQ(g_app.notes.records[0].text[299], '\0');
+}
+
+TEST_F(NoteStoreTest, LoadingNeverChangesAFile) {
+    WriteWholeFile(Slot(1), std::string("ends in substitute\x1A", 19));
+    WriteWholeFile(Slot(2), std::string(5000, 'b'));
+    WriteWholeFile(Slot(4), std::string("ab\x1A" "cd", 5));
+    WriteWholeFile(Slot(5), "");
+    LoadNotes();
+    EXPECT_EQ(ReadWholeFile(Slot(1)), std::string("ends in substitute\x1A", 19));
+    EXPECT_STREQ(g_app.notes.records[0].text, "ends in substitute");
+    EXPECT_EQ(std::strlen(g_app.notes.records[1].text), 4095u);
+    EXPECT_EQ(ReadWholeFile(Slot(2)).size(), 5000u);
+    EXPECT_STREQ(g_app.notes.records[2].text, "ab");
+    EXPECT_EQ(g_app.notes.records[3].slot, 5); // an empty file still holds its slot
+    EXPECT_STREQ(g_app.notes.records[3].text, "");
+}
+
+TEST_F(NoteStoreTest, ReadOnlyFilesAreNotes) {
+    WriteWholeFile(Slot(0), "read only");
+    SetFileAttributesA(Slot(0).c_str(), FILE_ATTRIBUTE_READONLY);
+    LoadNotes();
+    EXPECT_STREQ(g_app.notes.records[0].text, "read only");
+}
+
+TEST_F(NoteStoreTest, PasteStoresTheTextInTheLowestFreeSlot) {
+    WriteWholeFile(Slot(0), "taken");
+    WriteWholeFile(Slot(3), "taken");
+    PutBlock(std::string("a\r\nb\0stale", 10));
+    MessageBoxAnswerer boxes;
+    PasteNewNote();
+    EXPECT_TRUE(boxes.seen().empty());
+    EXPECT_EQ(ReadWholeFile(Slot(1)), "a\r\r\nb"); // text only, no terminator or stale bytes
+    EXPECT_STREQ(g_app.notes.records[1].text, "a\r\nb");
+    EXPECT_EQ(g_app.notes.records[1].slot, 1);
+    PasteNewNote();
+    EXPECT_TRUE(FileExists(Slot(2)));
+    EXPECT_FALSE(FileExists(Slot(4)));
+}
+
+TEST_F(NoteStoreTest, AnyFileOrFolderTakesItsSlot) {
+    WriteWholeFile(Slot(0), "read only");
+    SetFileAttributesA(Slot(0).c_str(), FILE_ATTRIBUTE_READONLY);
+    WriteWholeFile(Slot(1), "");
+    CreateDirectoryA(Slot(2).c_str(), nullptr);
+    PutBlock(std::string("new\0", 4));
+    PasteNewNote();
+    EXPECT_EQ(ReadWholeFile(Slot(3)), "new");
+    EXPECT_EQ(ReadWholeFile(Slot(0)), "read only");
+}
+
+TEST_F(NoteStoreTest, FullStoreRefusesAndWritesNothing) {
+    for (int slot = 0; slot < kMaxNotes; ++slot) WriteWholeFile(Slot(slot), "n");
+    PutBlock(std::string("new\0", 4));
+    MessageBoxAnswerer boxes;
+    PasteNewNote();
+    EXPECT_EQ(boxes.texts(),
+              std::vector<std::string>({"ERROR: No free slots. Free some slots and try again."}));
+    for (int slot = 0; slot < kMaxNotes; ++slot) EXPECT_EQ(ReadWholeFile(Slot(slot)), "n");
+}
+
+TEST_F(NoteStoreTest, UnwritableFolderIsReportedWithTheFileName) {
+    std::string missing = folder_ + "gone\\";
+    std::snprintf(g_app.programFolder, sizeof(g_app.programFolder), "%s", missing.c_str());
+    PutBlock(std::string("x\0", 2));
+    MessageBoxAnswerer boxes;
+    PasteNewNote();
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>(
+                                 {"ERROR: Could not open '" + missing + "QuilletSlot0.txt' [write]."}));
+}
+
+TEST_F(NoteStoreTest, ClipboardOf4096BytesIsSaved) {
+    PutBlock(std::string(4095, 'z') + '\0');
+    PasteNewNote();
+    EXPECT_EQ(ReadWholeFile(Slot(0)), std::string(4095, 'z'));
+    EXPECT_EQ(std::strlen(g_app.notes.records[0].text), 4095u);
+}

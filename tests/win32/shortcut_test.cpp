@@ -1,0 +1,151 @@
+#include "app/app_state.h"
+#include "links/link_rules.h"
+#include "links/shortcut.h"
+#include "message_box_answerer.h"
+#include <objbase.h>
+#include <shlobj.h>
+#include <gtest/gtest.h>
+#include <cstring>
+
+namespace {
+
+class ShortcutTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        CoInitialize(nullptr);
+        folder_ = MakeTempFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        link_ = folder_ + kLinkFileName;
+        ExecutablePath(exe_);
+    }
+    void TearDown() override {
+        DeleteFileA(link_.c_str());
+        CoUninitialize();
+    }
+    // A link of our own making, to any target.
+    void WriteForeignLink(const char *target) {
+        IShellLinkA *link = nullptr;
+        ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                               IID_IShellLinkA, reinterpret_cast<void **>(&link))));
+        IPersistFile *file = nullptr;
+        link->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(&file));
+        link->SetPath(target);
+        wchar_t wide[MAX_PATH];
+        MultiByteToWideChar(CP_ACP, 0, link_.c_str(), -1, wide, MAX_PATH);
+        EXPECT_TRUE(SUCCEEDED(file->Save(wide, TRUE)));
+        file->Release();
+        link->Release();
+    }
+    std::string Location() const { return folder_.substr(0, folder_.size() - 1); }
+    std::string folder_, link_;
+    char exe_[kLinkTargetSize];
+};
+
+} // namespace
+
+TEST_F(ShortcutTest, CreatesARealLinkToThisProgram) {
+    MessageBoxAnswerer boxes;
+    CreateProgramLink(nullptr, Location().c_str());
+    EXPECT_TRUE(boxes.seen().empty());
+    ASSERT_TRUE(LinkLoads(link_.c_str()));
+    char target[kLinkTargetSize];
+    ASSERT_TRUE(ReadLinkTarget(link_.c_str(), target));
+    EXPECT_STREQ(target, exe_);
+    EXPECT_TRUE(LinkPointsToProgram(link_.c_str()));
+
+    IShellLinkA *link = nullptr;
+    CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                     reinterpret_cast<void **>(&link));
+    IPersistFile *file = nullptr;
+    link->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(&file));
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, link_.c_str(), -1, wide, MAX_PATH);
+    ASSERT_TRUE(SUCCEEDED(file->Load(wide, STGM_READ)));
+    char text[MAX_PATH] = {};
+    link->GetWorkingDirectory(text, MAX_PATH);
+    EXPECT_EQ(std::string(text), WorkingFolderOf(exe_));
+    link->GetDescription(text, MAX_PATH);
+    EXPECT_STREQ(text, "Quillet v1.0.3.2");
+    int icon = -1;
+    link->GetIconLocation(text, MAX_PATH, &icon);
+    EXPECT_STREQ(text, exe_);
+    EXPECT_EQ(icon, 0);
+    file->Release();
+    link->Release();
+}
+
+TEST_F(ShortcutTest, AskesBeforeReplacingALinkToAnotherProgram) {
+    WriteForeignLink("C:\\windows\\notepad.exe");
+    {
+        MessageBoxAnswerer boxes({IDNO});
+        CreateProgramLink(nullptr, Location().c_str());
+        ASSERT_EQ(boxes.seen().size(), 1u);
+        EXPECT_TRUE(boxes.seen()[0].hasYesNo);
+        EXPECT_EQ(boxes.seen()[0].text, "The link '" + link_ +
+                                            "' already exists. It links to "
+                                            "'C:\\windows\\notepad.exe'.\n\nOverwrite?");
+    }
+    EXPECT_FALSE(LinkPointsToProgram(link_.c_str()));
+    MessageBoxAnswerer boxes({IDYES});
+    CreateProgramLink(nullptr, Location().c_str());
+    EXPECT_EQ(boxes.seen().size(), 1u);
+    EXPECT_TRUE(LinkPointsToProgram(link_.c_str()));
+    MessageBoxAnswerer again;
+    CreateProgramLink(nullptr, Location().c_str());
+    EXPECT_TRUE(again.seen().empty()) << "a link to this program is rewritten without a question";
+}
+
+TEST_F(ShortcutTest, CaseMattersWhenComparingTargets) {
+    std::string upper = exe_;
+    for (char &c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    ASSERT_NE(upper, std::string(exe_));
+    WriteForeignLink(upper.c_str());
+    EXPECT_TRUE(LinkLoads(link_.c_str()));
+    char target[kLinkTargetSize];
+    ASSERT_TRUE(ReadLinkTarget(link_.c_str(), target));
+    if (std::string(target) == upper) {
+        EXPECT_FALSE(LinkPointsToProgram(link_.c_str()));
+        MessageBoxAnswerer boxes({IDNO});
+        CreateProgramLink(nullptr, Location().c_str());
+        EXPECT_EQ(boxes.seen().size(), 1u);
+    }
+}
+
+TEST_F(ShortcutTest, AFileThatIsNoLinkIsOverwrittenWithoutAQuestion) {
+    WriteWholeFile(link_, "not a shortcut");
+    EXPECT_FALSE(LinkLoads(link_.c_str()));
+    MessageBoxAnswerer boxes;
+    CreateProgramLink(nullptr, Location().c_str());
+    EXPECT_TRUE(boxes.seen().empty());
+    EXPECT_TRUE(LinkPointsToProgram(link_.c_str()));
+}
+
+TEST_F(ShortcutTest, DeleteRemovesAnyFileOfThatName) {
+    WriteForeignLink("C:\\windows\\notepad.exe");
+    EXPECT_TRUE(DeleteProgramLink(nullptr, Location().c_str()));
+    EXPECT_FALSE(FileExists(link_));
+    EXPECT_FALSE(DeleteProgramLink(nullptr, ""));
+    EXPECT_FALSE(DeleteProgramLink(nullptr, (folder_ + "missing").c_str()));
+}
+
+TEST_F(ShortcutTest, EmptyAndMissingLocations) {
+    MessageBoxAnswerer boxes({IDOK, IDOK});
+    CreateProgramLink(nullptr, "");
+    EXPECT_TRUE(boxes.seen().empty());
+    std::string missing = folder_ + "missing";
+    CreateProgramLink(nullptr, missing.c_str());
+    ASSERT_GE(boxes.seen().size(), 1u);
+    EXPECT_EQ(boxes.seen()[0].text, "'" + missing + "' is not a valid directory name. [Create Link]");
+    // The creation was attempted all the same and failed.
+    ASSERT_EQ(boxes.seen().size(), 2u);
+    EXPECT_EQ(boxes.seen()[1].text, "Error creating link.");
+}
+
+TEST_F(ShortcutTest, ALinkHeldOpenWithoutSharingDoesNotLoad) {
+    CreateProgramLink(nullptr, Location().c_str());
+    HANDLE held = CreateFileA(link_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(LinkLoads(link_.c_str()));
+    EXPECT_FALSE(LinkPointsToProgram(link_.c_str()));
+    CloseHandle(held);
+    EXPECT_TRUE(LinkPointsToProgram(link_.c_str()));
+}
