@@ -1,4 +1,5 @@
 #include "driver.h"
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -254,8 +255,14 @@ std::string ClipboardText() {
 }
 
 std::string WaitForClipboardChange(const std::string &before, int timeoutMs) {
+    // Watch the sequence number rather than opening the clipboard in a loop:
+    // an open of ours would make the program's own open fail.
+    DWORD sequence = GetClipboardSequenceNumber();
     std::string now = ClipboardText();
     WaitFor(timeoutMs, [&] {
+        if (GetClipboardSequenceNumber() == sequence) return false;
+        Sleep(50);
+        sequence = GetClipboardSequenceNumber();
         now = ClipboardText();
         return now != before;
     });
@@ -271,10 +278,16 @@ std::string WindowText(HWND window) {
 std::vector<std::string> ListRows(HWND list) {
     std::vector<std::string> rows;
     LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    // Across processes Wine hands LB_GETTEXT over in UTF-16 whichever variant
+    // is sent, so ask for UTF-16 and convert. The buffer is sized for a whole
+    // note and its index suffix rather than trusting a length from afar.
+    std::vector<wchar_t> wide(16384);
+    std::vector<char> text(4 * 16384);
     for (LRESULT i = 0; i < count; ++i) {
-        LRESULT length = SendMessageA(list, LB_GETTEXTLEN, i, 0);
-        std::vector<char> text(static_cast<size_t>(length > 0 ? length : 0) + 1);
-        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        std::fill(wide.begin(), wide.end(), L'\0');
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, text.data(), static_cast<int>(text.size()),
+                            nullptr, nullptr);
         rows.push_back(text.data());
     }
     return rows;
