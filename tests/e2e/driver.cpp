@@ -1,4 +1,5 @@
 #include "driver.h"
+#include "support/browser_recorder.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -85,6 +86,19 @@ void WriteAcceptance(const std::string &folder) {
                    "accepted.");
 }
 
+const std::string &RecorderLog() {
+    static const std::string log = UseBrowserRecorder("e2e-openings.txt");
+    return log;
+}
+
+size_t OpeningsSoFar() { return RecordedOpenings(RecorderLog(), 0, 0).size(); }
+
+std::vector<std::string> OpeningsAfter(size_t already, size_t count, int timeoutMs) {
+    std::vector<std::string> lines = RecordedOpenings(RecorderLog(), already + count, timeoutMs);
+    if (lines.size() <= already) return {};
+    return std::vector<std::string>(lines.begin() + static_cast<long>(already), lines.end());
+}
+
 std::string ReadFileBytes(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream out;
@@ -116,6 +130,7 @@ std::vector<std::string> FilesIn(const std::string &folder) {
 
 Quillet::Quillet(const std::string &folder, bool accept, std::string cwd) : folder_(folder) {
     if (cwd.empty()) cwd = folder;
+    RecorderLog(); // before the start, so the program inherits the recorder's log
     if (!CopyFileA(QuilletExeBesideTests().c_str(), exePath().c_str(), FALSE)) return;
     if (accept) WriteAcceptance(cwd);
     STARTUPINFOA startup = {};

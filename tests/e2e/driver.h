@@ -23,6 +23,13 @@ std::string FolderOfLength(size_t length);
 void WriteAcceptance(const std::string &folder);
 std::string QuilletExeBesideTests();
 
+// Every program started by the driver opens pages, addresses and note files
+// with the recorder; this is its log, shared by the whole run.
+const std::string &RecorderLog();
+// Lines recorded after the first `already`, waiting until there are `count`.
+std::vector<std::string> OpeningsAfter(size_t already, size_t count, int timeoutMs = 5000);
+size_t OpeningsSoFar();
+
 std::string ReadFileBytes(const std::string &path);
 void WriteFileBytes(const std::string &path, const std::string &bytes);
 bool Exists(const std::string &path);

@@ -139,7 +139,9 @@ TEST(Foundation, ExitRemovesTheTrayIcon) {
     probe.uID = kTrayIconId;
     probe.uFlags = NIF_TIP;
     lstrcpynA(probe.szTip, kVersion, 64);
-    EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &probe)) << "the icon is there while it runs";
+    // The icon is added just after the window is created.
+    EXPECT_TRUE(WaitFor(5000, [&] { return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE; }))
+        << "the icon is there while it runs";
     q.Command(40001);
     EXPECT_EQ(q.WaitForExit(), 1u);
     EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &probe)) << "the icon is gone after Exit";

@@ -38,6 +38,7 @@ std::string UseBrowserRecorder(const char *logName) {
     std::string command = "\"" + Beside("quillet_url_recorder.exe") + "\" \"%1\"";
     SetDefault(".htm", "QuilletTestPage");
     SetDefault(".html", "QuilletTestPage");
+    SetDefault(".txt", "QuilletTestPage"); // note files opened for editing
     SetDefault("QuilletTestPage\\shell\\open\\command", command);
     for (const char *scheme : {"http", "https"}) {
         SetDefault(scheme, std::string("URL:") + scheme);

@@ -5,7 +5,7 @@
 #include <vector>
 
 // Registers quillet_url_recorder.exe (beside the calling test) for .htm, .html,
-// http and https, and points its log at a fresh file. Returns the log path.
+// .txt, http and https, and points its log at a fresh file. Returns the log path.
 std::string UseBrowserRecorder(const char *logName);
 
 // The command lines recorded so far, waiting up to `timeoutMs` for `count` of them.

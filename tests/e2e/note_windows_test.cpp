@@ -1,0 +1,341 @@
+// The Copy Note list, the Manage Notes window, the slide and deleting notes.
+#include "driver.h"
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+const int kNoteList = 1001, kDeleteButton = 1002, kIndexList = 1003, kRefreshButton = 1004,
+          kOpenButton = 1005, kCopyButton = 1007, kIconControl = 1010, kVersionLine = 1008,
+          kCopyrightLine = 1009;
+const int kExit = 40001, kManage = 40004, kRefreshNotes = 40005;
+
+std::string Title(const char *part) { return std::string(kVersion) + " - " + part + " - VANTLER"; }
+
+// A note file as the program writes it: each LF stored as CR LF.
+void WriteNote(const std::string &folder, int slot, const std::string &text) {
+    std::string stored;
+    for (char c : text) stored += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    WriteFileBytes(folder + "QuilletSlot" + std::to_string(slot) + ".txt", stored);
+}
+
+HWND List(Quillet &q) { return GetDlgItem(q.noteWindow(), kNoteList); }
+
+// Waits until a show has finished: visible and the list enabled again.
+bool WaitShown(Quillet &q, const char *titlePart) {
+    return WaitFor(10000, [&] {
+        return IsWindowVisible(q.noteWindow()) && WindowText(q.noteWindow()) == Title(titlePart) &&
+               IsWindowEnabled(List(q));
+    });
+}
+
+bool WaitHidden(Quillet &q) {
+    return WaitFor(10000, [&] { return !IsWindowVisible(q.noteWindow()); });
+}
+
+// Chooses a row of the Copy Note list the way a click does.
+void ChooseRow(Quillet &q, int row) {
+    SendMessageA(List(q), LB_SETCURSEL, row, 0);
+    PostMessageA(q.noteWindow(), WM_COMMAND, MAKEWPARAM(kNoteList, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(List(q)));
+}
+
+RECT ClientRectOf(HWND control, HWND parent) {
+    RECT rect = WindowRect(control);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT *>(&rect), 2);
+    return rect;
+}
+
+void ExpectRect(HWND control, HWND parent, int x, int y, int w, int h, const char *what) {
+    RECT rect = ClientRectOf(control, parent);
+    EXPECT_EQ(rect.left, x) << what;
+    EXPECT_EQ(rect.top, y) << what;
+    if (w >= 0) {
+        EXPECT_EQ(rect.right - rect.left, w) << what;
+    }
+    if (h >= 0) {
+        EXPECT_EQ(rect.bottom - rect.top, h) << what;
+    }
+}
+
+void ExitAndExpectOne(Quillet &q) {
+    q.Command(kExit);
+    EXPECT_EQ(q.WaitForExit(), 1u);
+}
+
+} // namespace
+
+TEST(NoteWindows, CopyListSlidesUpSizedToItsNotesAndCopiesTheChosenNote) {
+    std::string folder = FreshFolder("copy-list");
+    WriteNote(folder, 2, "beta");
+    WriteNote(folder, 5, "alpha\r\nx\ty");
+    WriteNote(folder, 9, "");
+    Quillet q(folder);
+    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    q.Tray(WM_LBUTTONUP);
+    ASSERT_TRUE(WaitShown(q, "Copy Note"));
+    EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"alpha__x_y", "beta"}));
+    EXPECT_EQ(ListRows(GetDlgItem(q.noteWindow(), kIndexList)),
+              std::vector<std::string>({"alpha__x_y#05", "beta#02"}));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(q.noteWindow(), kCopyButton)));
+
+    RECT work = WorkArea(), rect = WindowRect(q.noteWindow());
+    int itemHeight = static_cast<int>(SendMessageA(List(q), LB_GETITEMHEIGHT, 0, 0));
+    int expectedHeight = 2 * itemHeight + GetSystemMetrics(SM_CYHSCROLL) + 40;
+    EXPECT_EQ(rect.left, 0);
+    EXPECT_EQ(rect.right - rect.left, work.right - work.left);
+    EXPECT_EQ(rect.bottom, work.bottom);
+    EXPECT_EQ(rect.bottom - rect.top, expectedHeight);
+
+    SetClipboardText("before");
+    ChooseRow(q, 0);
+    EXPECT_EQ(WaitForClipboardChange("before"), "alpha\r\nx\ty");
+    EXPECT_TRUE(WaitHidden(q));
+    ExitAndExpectOne(q);
+}
+
+TEST(NoteWindows, EachRowCopiesTheNoteItShows) {
+    // "ab" and "ab!" sort one way as rows and the other way with "#NN"
+    // appended; equal texts and a "#12" inside a note must not confuse rows.
+    std::string folder = FreshFolder("row-ties");
+    WriteNote(folder, 0, "ab!");
+    WriteNote(folder, 3, "ab");
+    WriteNote(folder, 4, "same");
+    WriteNote(folder, 6, "same");
+    WriteNote(folder, 7, "note #12");
+    WriteNote(folder, 12, "twelve");
+    Quillet q(folder);
+    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    q.Tray(WM_LBUTTONUP);
+    ASSERT_TRUE(WaitShown(q, "Copy Note"));
+    std::vector<std::string> rows = ListRows(List(q));
+    ASSERT_EQ(rows.size(), 6u);
+    for (size_t row = 0; row < rows.size(); ++row) {
+        if (row > 0) {
+            q.Tray(WM_LBUTTONUP);
+            ASSERT_TRUE(WaitShown(q, "Copy Note"));
+        }
+        SetClipboardText("-");
+        ChooseRow(q, static_cast<int>(row));
+        EXPECT_EQ(WaitForClipboardChange("-"), rows[row]) << "row " << row;
+        ASSERT_TRUE(WaitHidden(q));
+    }
+    ExitAndExpectOne(q);
+}
+
+TEST(NoteWindows, SlideRisesSteadilyToItsEnd) {
+    std::string folder = FreshFolder("slide");
+    for (int slot = 0; slot < 6; ++slot) WriteNote(folder, slot, "note " + std::to_string(slot));
+    Quillet q(folder);
+    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    q.Tray(WM_LBUTTONUP);
+    std::vector<LONG> tops;
+    WaitFor(10000, [&] {
+        if (IsWindowVisible(q.noteWindow())) {
+            LONG top = WindowRect(q.noteWindow()).top;
+            if (tops.empty() || tops.back() != top) tops.push_back(top);
+        }
+        return IsWindowEnabled(List(q)) && IsWindowVisible(q.noteWindow());
+    });
+    RECT work = WorkArea(), rect = WindowRect(q.noteWindow());
+    ASSERT_GE(tops.size(), 3u) << "the window should be seen moving";
+    for (size_t i = 1; i < tops.size(); ++i) EXPECT_LT(tops[i], tops[i - 1]) << i;
+    EXPECT_EQ(tops.back(), work.bottom - (rect.bottom - rect.top));
+    ExitAndExpectOne(q);
+}
+
+TEST(NoteWindows, ExitDuringASlideEndsTheProgram) {
+    std::string folder = FreshFolder("exit-in-slide");
+    WriteNote(folder, 0, "a note");
+    Quillet q(folder);
+    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    q.Tray(WM_LBUTTONUP);
+    q.Command(kExit); // taken by the drain between two frames of the slide
+    EXPECT_EQ(q.WaitForExit(), 1u);
+}
+
+TEST(NoteWindows, TrayClickDuringASlideStaysResponsive) {
+    std::string folder = FreshFolder("nested-slide");
+    WriteNote(folder, 0, "first");
+    WriteNote(folder, 1, "second");
+    Quillet q(folder);
+    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    q.Tray(WM_LBUTTONUP);
+    Sleep(60);
+    q.Tray(WM_LBUTTONUP);
+    ASSERT_TRUE(WaitShown(q, "Copy Note"));
+    Sleep(500); // both slides have ended
+    RECT work = WorkArea(), rect = WindowRect(q.noteWindow());
+    EXPECT_EQ(rect.bottom, work.bottom);
+    SetClipboardText("-");
+    ChooseRow(q, 1);
+    EXPECT_EQ(WaitForClipboardChange("-"), "second");
+    ExitAndExpectOne(q);
+}
+
+TEST(NoteWindows, ManageLayoutAndItsButtons) {
+    std::string folder = FreshFolder("manage");
+    WriteNote(folder, 0, "one");
+    WriteNote(folder, 1, "two");
+    Quillet q(folder);
+    HWND note = q.WaitForNoteWindow();
+    ASSERT_NE(note, nullptr);
+    q.Command(kManage);
+    ASSERT_TRUE(WaitShown(q, "Manage Notes"));
+    ASSERT_TRUE(WaitFor(5000, [&] { return IsWindowEnabled(GetDlgItem(note, kCopyButton)) != 0; }));
+    RECT client = {};
+    GetClientRect(note, &client);
+    int w = client.right, h = client.bottom;
+    ExpectRect(List(q), note, 0, 50, w, h - 50, "note list");
+    ExpectRect(GetDlgItem(note, kCopyButton), note, w - 150, 10, 130, 30, "Copy");
+    ExpectRect(GetDlgItem(note, kDeleteButton), note, w - 300, 10, 130, 30, "Delete");
+    ExpectRect(GetDlgItem(note, kOpenButton), note, w - 450, 10, 130, 30, "Open");
+    ExpectRect(GetDlgItem(note, kRefreshButton), note, w - 600, 10, 130, 30, "Refresh");
+    ExpectRect(GetDlgItem(note, kIconControl), note, 10, 10, -1, -1, "icon");
+    ExpectRect(GetDlgItem(note, kVersionLine), note, 52, 12, -1, -1, "version");
+    ExpectRect(GetDlgItem(note, kCopyrightLine), note, 52, 27, -1, -1, "copyright");
+    EXPECT_EQ(WindowText(GetDlgItem(note, kVersionLine)), kVersion);
+    RECT work = WorkArea(), rect = WindowRect(note);
+    int itemHeight = static_cast<int>(SendMessageA(List(q), LB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(rect.bottom - rect.top, 2 * itemHeight + GetSystemMetrics(SM_CYHSCROLL) + 50 + 40);
+    EXPECT_EQ(rect.bottom, work.bottom);
+
+    // Without a selection, Copy, Open and Delete only say so.
+    for (int button : {kCopyButton, kOpenButton, kDeleteButton}) {
+        q.Command(button);
+        EXPECT_EQ(q.AnswerNext(IDOK).text, "Nothing selected.");
+    }
+    // A click on a row only selects it in this mode.
+    SendMessageA(List(q), LB_SETCURSEL, 1, 0);
+    PostMessageA(note, WM_COMMAND, MAKEWPARAM(kNoteList, LBN_SELCHANGE), 0);
+    Sleep(300);
+    EXPECT_TRUE(IsWindowVisible(note));
+
+    // Open: the notice, then the file in its editor (our recorder here).
+    size_t already = OpeningsSoFar();
+    q.Command(kOpenButton);
+    BoxInfo notice = q.AnswerNext(IDOK);
+    EXPECT_EQ(notice.text, "'Refresh' to load any alterations to data.");
+    std::vector<std::string> opened = OpeningsAfter(already, 1);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_NE(opened[0].find("QuilletSlot1.txt"), std::string::npos) << opened[0];
+    EXPECT_TRUE(IsWindowVisible(note));
+
+    // Refresh after an outside edit: rows rebuilt, no selection, same size.
+    WriteNote(folder, 1, "two, edited");
+    WriteNote(folder, 2, "three");
+    q.Command(kRefreshButton);
+    ASSERT_TRUE(WaitFor(5000, [&] { return ListRows(List(q)).size() == 3; }));
+    EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"one", "three", "two, edited"}));
+    EXPECT_EQ(SendMessageA(List(q), LB_GETCURSEL, 0, 0), LB_ERR);
+    RECT after = WindowRect(note);
+    EXPECT_EQ(after.bottom - after.top, rect.bottom - rect.top);
+    WriteNote(folder, 2, "three!");
+    q.Command(kRefreshNotes);
+    ASSERT_TRUE(WaitFor(5000, [&] { return ListRows(List(q))[1] == "three!"; }));
+
+    // Copy from Manage copies, slides out and hides.
+    SendMessageA(List(q), LB_SETCURSEL, 0, 0);
+    SetClipboardText("-");
+    q.Command(kCopyButton);
+    EXPECT_EQ(WaitForClipboardChange("-"), "one");
+    EXPECT_TRUE(WaitHidden(q));
+
+    // The close button hides at once; the program runs on.
+    q.Command(kManage);
+    ASSERT_TRUE(WaitShown(q, "Manage Notes"));
+    PostMessageA(note, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitHidden(q));
+    EXPECT_TRUE(q.Running());
+    ExitAndExpectOne(q);
+}
+
+TEST(NoteWindows, DeleteAsksTwiceAndOffersABackup) {
+    std::string folder = FreshFolder("delete");
+    WriteNote(folder, 0, "Meeting at 10:30\r\nRoom 4");
+    WriteNote(folder, 1, "keep me");
+    WriteNote(folder, 2, "no backup");
+    Quillet q(folder);
+    HWND note = q.WaitForNoteWindow();
+    ASSERT_NE(note, nullptr);
+    q.Command(kManage);
+    ASSERT_TRUE(WaitShown(q, "Manage Notes"));
+    auto select = [&](const std::string &text) {
+        std::vector<std::string> rows = ListRows(List(q));
+        for (size_t i = 0; i < rows.size(); ++i)
+            if (rows[i] == text) SendMessageA(List(q), LB_SETCURSEL, i, 0);
+    };
+
+    select("keep me");
+    q.Command(kDeleteButton);
+    BoxInfo first = q.AnswerNext(IDNO);
+    EXPECT_EQ(first.text, "Delete selected note?\n\nContinue?");
+    EXPECT_TRUE(first.hasYesNo);
+    EXPECT_TRUE(q.NoBoxFor(300));
+    EXPECT_NE(SendMessageA(List(q), LB_GETCURSEL, 0, 0), LB_ERR) << "no reload after the first No";
+
+    q.Command(kDeleteButton);
+    q.AnswerNext(IDYES);
+    EXPECT_EQ(q.AnswerNext(IDNO).text, "Delete selected note?\n\nAre you sure?\n\nContinue?");
+    ASSERT_TRUE(WaitFor(3000, [&] { return SendMessageA(List(q), LB_GETCURSEL, 0, 0) == LB_ERR; }));
+    EXPECT_TRUE(Exists(folder + "QuilletSlot1.txt"));
+
+    select("no backup");
+    q.Command(kDeleteButton);
+    q.AnswerNext(IDYES);
+    q.AnswerNext(IDYES);
+    EXPECT_EQ(q.AnswerNext(IDNO).text, "Make a backup of the Quillsheet?\n\nContinue?");
+    EXPECT_TRUE(WaitFor(3000, [&] { return !Exists(folder + "QuilletSlot2.txt"); }));
+
+    select("Meeting at 10:30__Room 4");
+    std::string stored = ReadFileBytes(folder + "QuilletSlot0.txt");
+    long long before = static_cast<long long>(std::time(nullptr));
+    q.Command(kDeleteButton);
+    q.AnswerNext(IDYES);
+    q.AnswerNext(IDYES);
+    q.AnswerNext(IDYES);
+    BoxInfo name = q.AnswerNext(IDOK);
+    long long after = static_cast<long long>(std::time(nullptr));
+    const std::string prefix = folder + "QuilletBackup [";
+    ASSERT_EQ(name.text.compare(0, prefix.size(), prefix), 0) << name.text;
+    long long seconds = std::atoll(name.text.c_str() + prefix.size());
+    EXPECT_GE(seconds, before);
+    EXPECT_LE(seconds, after);
+    EXPECT_EQ(name.text, prefix + std::to_string(seconds) +
+                             "] ['Meeting at 10_30__Room 4____...].txt");
+    ASSERT_TRUE(WaitFor(3000, [&] { return !Exists(folder + "QuilletSlot0.txt"); }));
+    EXPECT_EQ(ReadFileBytes(name.text), stored);
+    EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"keep me"}));
+    ExitAndExpectOne(q);
+}
+
+TEST(NoteWindows, ABackupNeverReplacesAnExistingFile) {
+    std::string folder = FreshFolder("backup-clash");
+    WriteNote(folder, 0, "same first twenty-eight bytes!");
+    Quillet q(folder);
+    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    // Whatever second the backup is named after, a file of that name is there.
+    long long now = static_cast<long long>(std::time(nullptr));
+    std::vector<std::string> clashes;
+    for (long long t = now - 2; t < now + 30; ++t) {
+        clashes.push_back(folder + "QuilletBackup [" + std::to_string(t) +
+                          "] ['same first twenty-eight byte...].txt");
+        WriteFileBytes(clashes.back(), "an earlier backup");
+    }
+    q.Command(kManage);
+    ASSERT_TRUE(WaitShown(q, "Manage Notes"));
+    SendMessageA(List(q), LB_SETCURSEL, 0, 0);
+    q.Command(kDeleteButton);
+    q.AnswerNext(IDYES);
+    q.AnswerNext(IDYES);
+    q.AnswerNext(IDYES);
+    BoxInfo name = q.AnswerNext(IDOK);
+    EXPECT_NE(std::find(clashes.begin(), clashes.end(), name.text), clashes.end()) << name.text;
+    BoxInfo error = q.AnswerNext(IDOK);
+    EXPECT_EQ(error.text.rfind("ERROR: The Backup operation failed.\n\nREASON: ", 0), 0u) << error.text;
+    EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot0.txt"), "same first twenty-eight bytes!");
+    for (const std::string &clash : clashes) EXPECT_EQ(ReadFileBytes(clash), "an earlier backup");
+    ExitAndExpectOne(q);
+}
