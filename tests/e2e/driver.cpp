@@ -290,6 +290,15 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+std::string ControlText(HWND control) {
+    std::vector<wchar_t> wide(8192);
+    SendMessageW(control, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data()));
+    std::vector<char> text(4 * wide.size());
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, text.data(), static_cast<int>(text.size()),
+                        nullptr, nullptr);
+    return text.data();
+}
+
 std::vector<std::string> ListRows(HWND list) {
     std::vector<std::string> rows;
     LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);

@@ -86,6 +86,8 @@ std::string ClipboardText();
 std::string WaitForClipboardChange(const std::string &before, int timeoutMs = 5000);
 
 std::string WindowText(HWND window);
+// The text of a control of another process, asked for with WM_GETTEXT.
+std::string ControlText(HWND control);
 std::vector<std::string> ListRows(HWND list);
 bool WaitUntil(int timeoutMs, bool (*condition)(void *), void *context);
 template <class F> bool WaitFor(int timeoutMs, F condition) {
