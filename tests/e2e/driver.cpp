@@ -172,8 +172,16 @@ HWND Quillet::WaitForWindow(const std::string &title, int timeoutMs, bool visibl
 }
 
 HWND Quillet::WaitForNoteWindow(int timeoutMs) {
-    if (!noteWindow_)
+    if (!noteWindow_) {
         noteWindow_ = WaitForWindow(std::string(kVersion) + " - Main - VANTLER", timeoutMs, false);
+        // Its initialisation ends by parking it in the work area's bottom-right corner.
+        RECT work = WorkArea();
+        if (noteWindow_)
+            WaitFor(3000, [&] {
+                RECT rect = WindowRect(noteWindow_);
+                return rect.right == work.right && rect.bottom == work.bottom;
+            });
+    }
     return noteWindow_;
 }
 

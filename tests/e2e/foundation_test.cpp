@@ -30,7 +30,12 @@ TEST(Foundation, StartsHiddenWithTheMainTitle) {
     ASSERT_NE(note, nullptr);
     EXPECT_FALSE(IsWindowVisible(note));
     // Framed as "Main" at (100000, 100000): pushed into the work area's bottom-right corner.
-    RECT work = WorkArea(), rect = WindowRect(note);
+    // The title is set just before the window is placed.
+    RECT work = WorkArea(), rect = {};
+    WaitFor(3000, [&] {
+        rect = WindowRect(note);
+        return rect.right == work.right && rect.bottom == work.bottom;
+    });
     EXPECT_EQ(rect.right, work.right);
     EXPECT_EQ(rect.bottom, work.bottom);
     EXPECT_TRUE(q.NoBoxFor(300));
