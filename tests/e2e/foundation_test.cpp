@@ -151,3 +151,21 @@ TEST(Foundation, ExitRemovesTheTrayIcon) {
     EXPECT_EQ(q.WaitForExit(), 1u);
     EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &probe)) << "the icon is gone after Exit";
 }
+
+TEST(Foundation, TrayIconComesBackWhenTheShellRestarts) {
+    Quillet q(FreshFolder("taskbar-created"));
+    HWND note = q.WaitForNoteWindow();
+    ASSERT_NE(note, nullptr);
+    NOTIFYICONDATAA probe = {};
+    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    probe.hWnd = note;
+    probe.uID = kTrayIconId;
+    ASSERT_TRUE(WaitFor(5000, [&] { return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE; }));
+    // What a restarting shell does: the icons are gone, then it says so.
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &probe));
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &probe));
+    PostMessageA(note, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitFor(5000, [&] { return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE; }));
+    q.Command(40001);
+    EXPECT_EQ(q.WaitForExit(), 1u);
+}

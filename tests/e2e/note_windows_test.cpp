@@ -339,3 +339,45 @@ TEST(NoteWindows, ABackupNeverReplacesAnExistingFile) {
     for (const std::string &clash : clashes) EXPECT_EQ(ReadFileBytes(clash), "an earlier backup");
     ExitAndExpectOne(q);
 }
+
+TEST(NoteWindows, ExitFromATrayMenuOpenedDuringASlide) {
+    std::string folder = FreshFolder("menu-in-slide");
+    for (int slot = 0; slot < 10; ++slot) WriteNote(folder, slot, "note " + std::to_string(slot));
+    Quillet q(folder);
+    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    q.Tray(WM_LBUTTONUP);
+    q.Tray(WM_RBUTTONUP); // opens the menu from the slide's message drain
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor(5000, [&] {
+        menu = FindWindowA("#32768", nullptr);
+        return menu && IsWindowVisible(menu);
+    }));
+    EXPECT_TRUE(q.Running());
+    PostMessageA(menu, WM_KEYDOWN, VK_UP, 0); // the last item, Exit
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(q.WaitForExit(), 1u);
+}
+
+TEST(NoteWindows, ABackupNameTooLongForAPathEndsTheProgramAndKeepsTheNote) {
+    std::string folder = FolderOfLength(241);
+    ASSERT_EQ(folder.size(), 241u);
+    WriteNote(folder, 0, "kept");
+    Quillet q(folder);
+    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    q.Command(kManage);
+    ASSERT_TRUE(WaitShown(q, "Manage Notes"));
+    SendMessageA(List(q), LB_SETCURSEL, 0, 0);
+    q.Command(kDeleteButton);
+    q.AnswerNext(IDYES);
+    q.AnswerNext(IDYES);
+    q.AnswerNext(IDYES);
+    BoxInfo tooLong = q.AnswerNext(IDOK);
+    EXPECT_EQ(tooLong.text.rfind("ERROR: PathFileName is too long. The application will exit (data "
+                                 "will not be saved or deleted).",
+                                 0),
+              0u)
+        << tooLong.text;
+    EXPECT_EQ(q.WaitForExit(), 1u);
+    EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot0.txt"), "kept");
+    EXPECT_EQ(FilesIn(folder).size(), 3u); // exe, acceptance, the note: no backup
+}
