@@ -3,7 +3,9 @@
 
 AppState g_app;
 
-void ResetAppState() { std::memset(&g_app, 0, sizeof(g_app)); }
+void ResetAppState() {
+    std::memset(&g_app, 0, sizeof(g_app));
+}
 
 int ShowMessage(HWND owner, const char *text, UINT style) {
     return MessageBoxA(owner, text, kVersionString, style);

@@ -114,8 +114,7 @@ void HandleNoteWindowCommand(HWND window, WPARAM wParam) {
         CopySelectedNote(window);
         break;
     case IDC_NOTE_LIST:
-        if (HIWORD(wParam) == LBN_SELCHANGE && g_app.noteWindowMode == 0)
-            CopySelectedNote(window);
+        if (HIWORD(wParam) == LBN_SELCHANGE && g_app.noteWindowMode == 0) CopySelectedNote(window);
         break;
     default:
         RunStampCommand(id); // the twenty preset stamps; anything else is ignored

@@ -29,7 +29,8 @@ bool CheckSingleInstance() {
 void GetProgramFolder(char (&folder)[260]) {
     char path[260] = {};
     GetModuleFileNameA(nullptr, path, sizeof(path));
-    for (size_t i = std::strlen(path); i > 0 && path[i] != '\\'; --i) path[i] = '\0';
+    for (size_t i = std::strlen(path); i > 0 && path[i] != '\\'; --i)
+        path[i] = '\0';
     PathAddBackslashA(path);
     std::memset(folder, 0, sizeof(folder));
     std::strncpy(folder, path, sizeof(folder) - 1);
@@ -68,8 +69,8 @@ int RunQuillet(HINSTANCE instance) {
     }
     ReadMenuShowDelay();
     LoadNotes();
-    HWND noteWindow = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_NOTE_WINDOW), nullptr,
-                                         NoteWindowProc, 0);
+    HWND noteWindow =
+        CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_NOTE_WINDOW), nullptr, NoteWindowProc, 0);
     if (!noteWindow) {
         ShowMessage(nullptr, "ERROR: could not create dialog.");
         ReleaseFrameResources();

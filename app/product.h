@@ -13,7 +13,7 @@
 #define QUILLET_SITE_URL QUILLET_HOME_URL "/software/quillet"
 #define QUILLET_DONATION_EMAIL "donations@vantler.example"
 #define QUILLET_DONATION_URL                                                                       \
-    "https://www.paypal.example/cgi-bin/webscr?cmd=_xclick&business=" QUILLET_DONATION_EMAIL        \
+    "https://www.paypal.example/cgi-bin/webscr?cmd=_xclick&business=" QUILLET_DONATION_EMAIL       \
     "&no_note=1&currency_code=GBP&tax=0&bn=PP-DonationsBF"
 #define QUILLET_DONATION_RECIPIENT_TEXT                                                            \
     "Donations will be made to " QUILLET_DONATION_EMAIL ", the copyright owner of this software."

@@ -15,8 +15,9 @@ template <class... Args> std::string Format(const char *format, Args... args) {
 } // namespace
 
 std::string AcceptanceText() {
-    std::string text = Format("The Terms and Conditions and Disclaimer for '%s' have been accepted.",
-                              QUILLET_VERSION_STRING);
+    std::string text =
+        Format("The Terms and Conditions and Disclaimer for '%s' have been accepted.",
+               QUILLET_VERSION_STRING);
     std::vector<char> trimmed(text.begin(), text.end());
     trimmed.push_back('\0');
     TrimText(trimmed.data());

@@ -5,7 +5,9 @@
 #include <cstring>
 
 namespace {
-void Report(const char *text) { ShowMessage(g_app.noteWindow, text); }
+void Report(const char *text) {
+    ShowMessage(g_app.noteWindow, text);
+}
 } // namespace
 
 bool ReadClipboardText(ClipboardTextAction action, void *context) {

@@ -13,11 +13,9 @@ using ClipboardTextAction = void (*)(const char *bytes, size_t blockSize, void *
 bool ReadClipboardText(ClipboardTextAction action, void *context);
 
 template <class Action> bool ReadClipboardText(Action &action) {
-    return ReadClipboardText(
-        [](const char *bytes, size_t size, void *context) {
-            (*static_cast<Action *>(context))(bytes, size);
-        },
-        &action);
+    return ReadClipboardText([](const char *bytes, size_t size,
+                                void *context) { (*static_cast<Action *>(context))(bytes, size); },
+                             &action);
 }
 
 // Replaces the whole clipboard with `text` as CF_TEXT; reports failures.

@@ -8,7 +8,9 @@ namespace {
 constexpr DWORD kNameBufferSize = 1024;
 }
 
-uint32_t TimerMillisecond() { return timeGetTime() % 1000; }
+uint32_t TimerMillisecond() {
+    return timeGetTime() % 1000;
+}
 
 void StampBuilder(const StampSwitches &switches) {
     // A name that cannot be read shows as empty.

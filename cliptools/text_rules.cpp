@@ -2,16 +2,24 @@
 #include <cstring>
 
 namespace {
-bool IsTrimmed(char c) { return c == ' ' || c == '\n' || c == '\t'; }
-bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
+bool IsTrimmed(char c) {
+    return c == ' ' || c == '\n' || c == '\t';
+}
+bool IsUpper(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+bool IsLower(char c) {
+    return c >= 'a' && c <= 'z';
+}
 } // namespace
 
 void TrimText(char *text) {
     size_t length = std::strlen(text);
-    while (length > 0 && IsTrimmed(text[length - 1])) text[--length] = '\0';
+    while (length > 0 && IsTrimmed(text[length - 1]))
+        text[--length] = '\0';
     size_t start = 0;
-    while (start < length && IsTrimmed(text[start])) ++start;
+    while (start < length && IsTrimmed(text[start]))
+        ++start;
     if (start > 0) std::memmove(text, text + start, length - start + 1);
 }
 

@@ -19,16 +19,21 @@ struct Reading {
 };
 
 const Reading kUserReadings[] = {
-    {"Desktop", 1, false, 0},    {"Start Menu", 2, false, 0}, {"Programs", 3, false, 0},
-    {"Startup", 4, false, 0},    {"AppData", 0, true, kQuickLaunchCut},
+    {"Desktop", 1, false, 0}, {"Start Menu", 2, false, 0},           {"Programs", 3, false, 0},
+    {"Startup", 4, false, 0}, {"AppData", 0, true, kQuickLaunchCut},
 };
 
 const Reading kMachineReadings[] = {
-    {"Common Desktop", 6, false, 0},   {"Common Start Menu", 7, false, 0},
-    {"Common Programs", 8, false, 0},  {"Common Startup", 9, false, 0},
-    {"Common AppData", 5, true, kWholeValue}, {"Desktop", 11, false, 0},
-    {"Start Menu", 12, false, 0},      {"Programs", 13, false, 0},
-    {"Startup", 14, false, 0},         {"AppData", 10, true, kWholeValue},
+    {"Common Desktop", 6, false, 0},
+    {"Common Start Menu", 7, false, 0},
+    {"Common Programs", 8, false, 0},
+    {"Common Startup", 9, false, 0},
+    {"Common AppData", 5, true, kWholeValue},
+    {"Desktop", 11, false, 0},
+    {"Start Menu", 12, false, 0},
+    {"Programs", 13, false, 0},
+    {"Startup", 14, false, 0},
+    {"AppData", 10, true, kWholeValue},
 };
 
 void ReadShellFolderValue(HKEY key, const Reading &reading) {
@@ -49,7 +54,8 @@ void ReadShellFolderValue(HKEY key, const Reading &reading) {
 template <size_t N> bool ReadAll(HKEY root, const Reading (&readings)[N]) {
     RegistryKey key(root, kShellFoldersKey);
     if (!key.open()) return false;
-    for (const Reading &reading : readings) ReadShellFolderValue(key.get(), reading);
+    for (const Reading &reading : readings)
+        ReadShellFolderValue(key.get(), reading);
     return true;
 }
 

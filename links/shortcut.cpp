@@ -25,7 +25,9 @@ bool WidePath(const char *path, wchar_t (&wide)[kLinkTargetSize]) {
     return MultiByteToWideChar(CP_ACP, 0, path, -1, wide, kLinkTargetSize) != 0;
 }
 
-bool IsDirectory(const char *path) { return PathIsDirectoryA(path) != FALSE; }
+bool IsDirectory(const char *path) {
+    return PathIsDirectoryA(path) != FALSE;
+}
 
 // Folder exists, file exists and can be opened exclusively, and the link loads.
 bool OpenLink(const char *linkPath, LinkObject &object) {
@@ -33,8 +35,7 @@ bool OpenLink(const char *linkPath, LinkObject &object) {
     std::snprintf(folder, sizeof(folder), "%s", linkPath);
     PathRemoveFileSpecA(folder);
     if (!IsDirectory(folder)) return false;
-    UniqueHandle probe(
-        CreateFileA(linkPath, 0, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    UniqueHandle probe(CreateFileA(linkPath, 0, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!probe.valid()) return false;
     probe.reset();
     wchar_t wide[kLinkTargetSize];

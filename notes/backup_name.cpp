@@ -19,8 +19,7 @@ std::string BackupTitle(const char *noteText) {
     return title;
 }
 
-std::string ComposeBackupName(const char *folder, int64_t secondsSince1970,
-                              const char *noteText) {
+std::string ComposeBackupName(const char *folder, int64_t secondsSince1970, const char *noteText) {
     int32_t low = static_cast<int32_t>(static_cast<uint32_t>(secondsSince1970 & 0xFFFFFFFF));
     char head[64];
     std::snprintf(head, sizeof(head), "QuilletBackup [%ld] ['", static_cast<long>(low));

@@ -12,5 +12,4 @@ std::string BackupTitle(const char *noteText);
 
 // folder + "QuilletBackup [" + seconds (low 32 bits, signed) + "] ['" + title
 // + "..." + "].txt".
-std::string ComposeBackupName(const char *folder, int64_t secondsSince1970,
-                              const char *noteText);
+std::string ComposeBackupName(const char *folder, int64_t secondsSince1970, const char *noteText);

@@ -60,8 +60,8 @@ void SaveNoteFromClipboard(const char *bytes, size_t blockSize) {
         return;
     }
     char message[kPathBufferSize + 128];
-    UniqueHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file(
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
         std::snprintf(message, sizeof(message), "ERROR: Could not open '%s' [write].", path);
         ShowMessage(g_app.noteWindow, message);

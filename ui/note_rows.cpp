@@ -23,7 +23,8 @@ int32_t SlotFromRowText(const char *row) {
     const char *hash = std::strrchr(row, '#');
     if (hash && static_cast<size_t>(hash - row) + 1 > start) start = (hash - row) + 1;
     const char *p = row + start;
-    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+        ++p;
     bool negative = false;
     if (*p == '+' || *p == '-') negative = (*p++ == '-');
     long long value = 0;

@@ -17,14 +17,17 @@ constexpr int kButtonWidth = 130;
 constexpr int kButtonHeight = 30;
 constexpr UINT kLayoutFlags = SWP_NOZORDER | SWP_FRAMECHANGED | SWP_SHOWWINDOW;
 
-HWND Control(HWND window, int id) { return GetDlgItem(window, id); }
+HWND Control(HWND window, int id) {
+    return GetDlgItem(window, id);
+}
 
 void EnableControls(HWND window, const int *ids, size_t count, bool enable) {
-    for (size_t i = 0; i < count; ++i) EnableWindow(Control(window, ids[i]), enable);
+    for (size_t i = 0; i < count; ++i)
+        EnableWindow(Control(window, ids[i]), enable);
 }
 
 const int kManageControls[] = {IDC_NOTE_LIST, IDC_COPY, IDC_DELETE, IDC_OPEN, IDC_REFRESH};
-const int kStripControls[] = {IDC_COPY,  IDC_DELETE,  IDC_OPEN,     IDC_REFRESH,
+const int kStripControls[] = {IDC_COPY, IDC_DELETE,  IDC_OPEN,     IDC_REFRESH,
                               IDC_ICON, IDC_VERSION, IDC_COPYRIGHT};
 
 int SelectedRow(HWND window) {
@@ -57,7 +60,8 @@ void PrepareShow(HWND window, uint8_t mode, int extra, const char *titlePart) {
 void OnShowCopyList(HWND window) {
     ShowWindow(window, SW_HIDE);
     EnableWindow(Control(window, IDC_NOTE_LIST), FALSE);
-    for (int id : kStripControls) ShowWindow(Control(window, id), SW_HIDE);
+    for (int id : kStripControls)
+        ShowWindow(Control(window, id), SW_HIDE);
     PrepareShow(window, 0, 0, "Copy Note");
     RECT client = {};
     GetClientRect(window, &client);

@@ -13,8 +13,8 @@ void ReadMenuShowDelay() {
     unsigned char data[16] = {};
     DWORD type = 0;
     DWORD size = sizeof(data) - 1; // room for a terminator the value may lack
-    bool read = RegQueryValueExA(key.get(), "MenuShowDelay", nullptr, &type, data, &size) ==
-                ERROR_SUCCESS;
+    bool read =
+        RegQueryValueExA(key.get(), "MenuShowDelay", nullptr, &type, data, &size) == ERROR_SUCCESS;
     g_app.menuShowDelay = MenuShowDelayFromValue(read, type, data, size);
 }
 
@@ -30,8 +30,8 @@ void SizeNoteWindow(HWND window, int32_t extra) {
     if (GetScrollBarInfo(list, OBJID_HSCROLL, &scroll))
         scrollHeight = scroll.rcScrollBar.bottom - scroll.rcScrollBar.top;
     int height = NoteWindowHeight(rows, itemHeight, scrollHeight, extra);
-    SetWindowPos(window, HWND_TOP, work.left, work.bottom - height, work.right - work.left,
-                 height, SWP_FRAMECHANGED);
+    SetWindowPos(window, HWND_TOP, work.left, work.bottom - height, work.right - work.left, height,
+                 SWP_FRAMECHANGED);
 }
 
 void SlideNoteWindow(HWND window, uint8_t direction) {

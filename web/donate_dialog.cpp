@@ -21,9 +21,8 @@ bool CheckDonationUrl(HWND dialog) {
 
 void OnInitDialog(HWND dialog) {
     FrameWindow(dialog, "Donate", true, 0, 0, false, SW_SHOWNORMAL);
-    g_donateBitmap = static_cast<HBITMAP>(
-        LoadImageA(g_app.instance, MAKEINTRESOURCEA(IDB_DONATE), IMAGE_BITMAP, 0, 0,
-                   LR_DEFAULTCOLOR));
+    g_donateBitmap = static_cast<HBITMAP>(LoadImageA(g_app.instance, MAKEINTRESOURCEA(IDB_DONATE),
+                                                     IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     if (!g_donateBitmap)
         ShowMessage(dialog, "ERROR - Could not load bitmap.");
     else

@@ -24,7 +24,9 @@ std::string ReferralPageName() {
 std::string ComposeReferralPage(const std::string &pageName, const std::string &url) {
     return "<html>\n"
            "<head>\n"
-           "<title>" + pageName + "</title>\n"
+           "<title>" +
+           pageName +
+           "</title>\n"
            "</head>\n"
            "\n"
            "<body>\n"
@@ -35,7 +37,9 @@ std::string ComposeReferralPage(const std::string &pageName, const std::string &
            "\n"
            "<br><br>\n"
            "\n"
-           "<a href=\"" + url + "\">" + url + "</a><br><br>\n"
+           "<a href=\"" +
+           url + "\">" + url +
+           "</a><br><br>\n"
            "\n"
            "</font>\n"
            "\n"

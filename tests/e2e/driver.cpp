@@ -55,7 +55,9 @@ std::string ClassOf(HWND window) {
 
 } // namespace
 
-std::string QuilletExeBesideTests() { return TestsFolder() + "Quillet.exe"; }
+std::string QuilletExeBesideTests() {
+    return TestsFolder() + "Quillet.exe";
+}
 
 std::string FreshFolder(const std::string &name) {
     std::string folder = TestsFolder() + "e2e\\";
@@ -91,7 +93,9 @@ const std::string &RecorderLog() {
     return log;
 }
 
-size_t OpeningsSoFar() { return RecordedOpenings(RecorderLog(), 0, 0).size(); }
+size_t OpeningsSoFar() {
+    return RecordedOpenings(RecorderLog(), 0, 0).size();
+}
 
 std::vector<std::string> OpeningsAfter(size_t already, size_t count, int timeoutMs) {
     std::vector<std::string> lines = RecordedOpenings(RecorderLog(), already + count, timeoutMs);
@@ -185,7 +189,9 @@ HWND Quillet::WaitForNoteWindow(int timeoutMs) {
     return noteWindow_;
 }
 
-void Quillet::Command(int id) { PostMessageA(noteWindow_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+void Quillet::Command(int id) {
+    PostMessageA(noteWindow_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
 
 void Quillet::Tray(UINT mouseMessage, WPARAM iconId) {
     PostMessageA(noteWindow_, kWmTrayNotify, iconId, mouseMessage);
@@ -221,7 +227,9 @@ BoxInfo Quillet::AnswerNext(int button, int timeoutMs) {
     return box;
 }
 
-bool Quillet::NoBoxFor(int ms) { return WaitForBox(ms).window == nullptr; }
+bool Quillet::NoBoxFor(int ms) {
+    return WaitForBox(ms).window == nullptr;
+}
 
 DWORD Quillet::WaitForExit(int timeoutMs) {
     if (!process_.hProcess) return STILL_ACTIVE;
@@ -249,18 +257,22 @@ void SetClipboardBlock(const std::string &bytes, size_t blockSize) {
     if (!OpenClipboardRetrying()) return;
     EmptyClipboard();
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, blockSize);
-    std::memcpy(GlobalLock(block), bytes.data(), bytes.size() < blockSize ? bytes.size() : blockSize);
+    std::memcpy(GlobalLock(block), bytes.data(),
+                bytes.size() < blockSize ? bytes.size() : blockSize);
     GlobalUnlock(block);
     SetClipboardData(CF_TEXT, block);
     CloseClipboard();
 }
 
-void SetClipboardText(const std::string &text) { SetClipboardBlock(text, text.size() + 1); }
+void SetClipboardText(const std::string &text) {
+    SetClipboardBlock(text, text.size() + 1);
+}
 
 void SetClipboardNonText() {
     if (!OpenClipboardRetrying()) return;
     EmptyClipboard();
-    SetClipboardData(RegisterClipboardFormatA("Quillet e2e picture"), GlobalAlloc(GMEM_MOVEABLE, 16));
+    SetClipboardData(RegisterClipboardFormatA("Quillet e2e picture"),
+                     GlobalAlloc(GMEM_MOVEABLE, 16));
     CloseClipboard();
 }
 

@@ -91,7 +91,8 @@ std::string ControlText(HWND control);
 std::vector<std::string> ListRows(HWND list);
 bool WaitUntil(int timeoutMs, bool (*condition)(void *), void *context);
 template <class F> bool WaitFor(int timeoutMs, F condition) {
-    return WaitUntil(timeoutMs, [](void *c) { return (*static_cast<F *>(c))(); }, &condition);
+    return WaitUntil(
+        timeoutMs, [](void *c) { return (*static_cast<F *>(c))(); }, &condition);
 }
 RECT WorkArea();
 RECT WindowRect(HWND window);

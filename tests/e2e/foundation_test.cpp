@@ -5,9 +5,10 @@
 
 namespace {
 
-const char kTooBig[] = "ERROR: Data size restricted to 4096 bytes.\n\nThe data has not been pasted/saved.";
-const char kNoText[] =
-    "ERROR: Could not GetClipboardData(...)\n\n[ CAUSE: The data is probably not formatted as text ].";
+const char kTooBig[] =
+    "ERROR: Data size restricted to 4096 bytes.\n\nThe data has not been pasted/saved.";
+const char kNoText[] = "ERROR: Could not GetClipboardData(...)\n\n[ CAUSE: The data is probably "
+                       "not formatted as text ].";
 
 } // namespace
 
@@ -39,7 +40,8 @@ TEST(Foundation, StartsHiddenWithTheMainTitle) {
     EXPECT_EQ(rect.right, work.right);
     EXPECT_EQ(rect.bottom, work.bottom);
     EXPECT_TRUE(q.NoBoxFor(300));
-    for (HWND window : q.TopWindows()) EXPECT_FALSE(IsWindowVisible(window)) << WindowText(window);
+    for (HWND window : q.TopWindows())
+        EXPECT_FALSE(IsWindowVisible(window)) << WindowText(window);
     q.Command(40001);
     EXPECT_EQ(q.WaitForExit(), 1u);
 }
@@ -76,7 +78,8 @@ TEST(Foundation, PasteKeepsLineBreaksExactly) {
     // Choosing the row puts the note back exactly as it was pasted.
     SetClipboardText("something else");
     SendMessageA(rows, LB_SETCURSEL, 0, 0);
-    PostMessageA(q.noteWindow(), WM_COMMAND, MAKEWPARAM(1001, LBN_SELCHANGE), reinterpret_cast<LPARAM>(rows));
+    PostMessageA(q.noteWindow(), WM_COMMAND, MAKEWPARAM(1001, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(rows));
     EXPECT_EQ(WaitForClipboardChange("something else"), text);
     q.Command(40001);
     EXPECT_EQ(q.WaitForExit(), 1u);
@@ -129,7 +132,8 @@ TEST(Foundation, TrayCallbacksForOtherIconsOrMovesDoNothing) {
     q.Tray(WM_LBUTTONDOWN);
     q.Tray(WM_RBUTTONDOWN);
     Sleep(500);
-    for (HWND window : q.TopWindows()) EXPECT_FALSE(IsWindowVisible(window)) << WindowText(window);
+    for (HWND window : q.TopWindows())
+        EXPECT_FALSE(IsWindowVisible(window)) << WindowText(window);
     q.Command(40001);
     EXPECT_EQ(q.WaitForExit(), 1u);
 }

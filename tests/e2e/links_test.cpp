@@ -13,7 +13,9 @@ const char kAcceptance[] =
 const char kLinksQuestion[] = "This is the first time you have run this version of this "
                               "application.\n\nCreate links/shortcuts to Quillet v1.0.3.2?";
 
-std::string LinksTitle() { return std::string(kVersion) + " - Links - VANTLER"; }
+std::string LinksTitle() {
+    return std::string(kVersion) + " - Links - VANTLER";
+}
 
 std::string ShellFolder(const char *name) {
     HKEY key;
@@ -54,10 +56,11 @@ bool Checked(HWND dialog, int id) {
 }
 
 void ExpectFirstRunNote(const BoxInfo &note, const std::string &programFolder) {
-    EXPECT_EQ(note.text.rfind("IMPORTANT NOTE: 'Quillet v1.0.3.2' is not designed to operate from a "
-                              "shared location",
-                              0),
-              0u)
+    EXPECT_EQ(
+        note.text.rfind("IMPORTANT NOTE: 'Quillet v1.0.3.2' is not designed to operate from a "
+                        "shared location",
+                        0),
+        0u)
         << note.text;
     EXPECT_NE(note.text.find("'" + programFolder + "'\n\n... folder to your backup itinery."),
               std::string::npos)
@@ -71,10 +74,11 @@ TEST(FirstRun, RefusingTheDisclaimerEndsWithZeroAndWritesNothing) {
     std::string folder = FreshFolder("first-no");
     Quillet q(folder, false);
     BoxInfo disclaimer = q.AnswerNext(IDNO);
-    EXPECT_EQ(disclaimer.text.rfind("LEGAL DISCLAIMER: This software [Quillet v1.0.3.2] is supplied "
-                                    "with no warranties",
-                                    0),
-              0u);
+    EXPECT_EQ(
+        disclaimer.text.rfind("LEGAL DISCLAIMER: This software [Quillet v1.0.3.2] is supplied "
+                              "with no warranties",
+                              0),
+        0u);
     EXPECT_TRUE(disclaimer.hasYesNo);
     EXPECT_EQ(q.WaitForExit(), 0u);
     EXPECT_FALSE(Exists(folder + "TermsAccepted.txt"));
@@ -102,8 +106,9 @@ TEST(FirstRun, AcceptingRecordsTheVersionAndAsksAboutLinks) {
 
 TEST(FirstRun, AnotherVersionsFileAsksAgainAndIsReplaced) {
     std::string folder = FreshFolder("first-old");
-    WriteFileBytes(folder + "TermsAccepted.txt",
-                   "The Terms and Conditions and Disclaimer for 'Quillet v1.0.3.1' have been accepted.");
+    WriteFileBytes(
+        folder + "TermsAccepted.txt",
+        "The Terms and Conditions and Disclaimer for 'Quillet v1.0.3.1' have been accepted.");
     Quillet q(folder, false);
     EXPECT_EQ(q.AnswerNext(IDYES).text.rfind("LEGAL DISCLAIMER", 0), 0u);
     q.AnswerNext(IDNO);
@@ -177,7 +182,8 @@ TEST(LinksDialog, ProcessCreatesAndDeletesRealShortcuts) {
     auto open = [&] {
         q.Command(kLinks);
         HWND dialog = q.WaitForWindow(LinksTitle());
-        if (dialog) WaitFor(3000, [&] { return ControlText(GetDlgItem(dialog, 1008)) == kVersion; });
+        if (dialog)
+            WaitFor(3000, [&] { return ControlText(GetDlgItem(dialog, 1008)) == kVersion; });
         return dialog;
     };
     HWND dialog = open();
@@ -185,7 +191,8 @@ TEST(LinksDialog, ProcessCreatesAndDeletesRealShortcuts) {
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), q.noteWindow());
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kUserDesktop)));
     EXPECT_FALSE(Checked(dialog, kUserDesktop));
-    std::string quickLaunch = ShellFolder("AppData") + "\\Microsoft\\Internet Explorer\\Quick Launch";
+    std::string quickLaunch =
+        ShellFolder("AppData") + "\\Microsoft\\Internet Explorer\\Quick Launch";
     EXPECT_EQ(IsWindowEnabled(GetDlgItem(dialog, kUserQuickLaunch)) != FALSE,
               GetFileAttributesA(quickLaunch.c_str()) != INVALID_FILE_ATTRIBUTES);
 

@@ -12,16 +12,21 @@ const int kNoteList = 1001, kDeleteButton = 1002, kIndexList = 1003, kRefreshBut
           kCopyrightLine = 1009;
 const int kExit = 40001, kManage = 40004, kRefreshNotes = 40005;
 
-std::string Title(const char *part) { return std::string(kVersion) + " - " + part + " - VANTLER"; }
+std::string Title(const char *part) {
+    return std::string(kVersion) + " - " + part + " - VANTLER";
+}
 
 // A note file as the program writes it: each LF stored as CR LF.
 void WriteNote(const std::string &folder, int slot, const std::string &text) {
     std::string stored;
-    for (char c : text) stored += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (char c : text)
+        stored += c == '\n' ? std::string("\r\n") : std::string(1, c);
     WriteFileBytes(folder + "QuilletSlot" + std::to_string(slot) + ".txt", stored);
 }
 
-HWND List(Quillet &q) { return GetDlgItem(q.noteWindow(), kNoteList); }
+HWND List(Quillet &q) {
+    return GetDlgItem(q.noteWindow(), kNoteList);
+}
 
 // Waits until a show has finished: visible and the list enabled again.
 bool WaitShown(Quillet &q, const char *titlePart) {
@@ -127,7 +132,8 @@ TEST(NoteWindows, EachRowCopiesTheNoteItShows) {
 
 TEST(NoteWindows, SlideRisesSteadilyToItsEnd) {
     std::string folder = FreshFolder("slide");
-    for (int slot = 0; slot < 6; ++slot) WriteNote(folder, slot, "note " + std::to_string(slot));
+    for (int slot = 0; slot < 6; ++slot)
+        WriteNote(folder, slot, "note " + std::to_string(slot));
     Quillet q(folder);
     ASSERT_NE(q.WaitForNoteWindow(), nullptr);
     q.Tray(WM_LBUTTONUP);
@@ -141,7 +147,8 @@ TEST(NoteWindows, SlideRisesSteadilyToItsEnd) {
     });
     RECT work = WorkArea(), rect = WindowRect(q.noteWindow());
     ASSERT_GE(tops.size(), 3u) << "the window should be seen moving";
-    for (size_t i = 1; i < tops.size(); ++i) EXPECT_LT(tops[i], tops[i - 1]) << i;
+    for (size_t i = 1; i < tops.size(); ++i)
+        EXPECT_LT(tops[i], tops[i - 1]) << i;
     EXPECT_EQ(tops.back(), work.bottom - (rect.bottom - rect.top));
     ExitAndExpectOne(q);
 }
@@ -303,8 +310,8 @@ TEST(NoteWindows, DeleteAsksTwiceAndOffersABackup) {
     long long seconds = std::atoll(name.text.c_str() + prefix.size());
     EXPECT_GE(seconds, before);
     EXPECT_LE(seconds, after);
-    EXPECT_EQ(name.text, prefix + std::to_string(seconds) +
-                             "] ['Meeting at 10_30__Room 4____...].txt");
+    EXPECT_EQ(name.text,
+              prefix + std::to_string(seconds) + "] ['Meeting at 10_30__Room 4____...].txt");
     ASSERT_TRUE(WaitFor(3000, [&] { return !Exists(folder + "QuilletSlot0.txt"); }));
     EXPECT_EQ(ReadFileBytes(name.text), stored);
     EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"keep me"}));
@@ -334,15 +341,18 @@ TEST(NoteWindows, ABackupNeverReplacesAnExistingFile) {
     BoxInfo name = q.AnswerNext(IDOK);
     EXPECT_NE(std::find(clashes.begin(), clashes.end(), name.text), clashes.end()) << name.text;
     BoxInfo error = q.AnswerNext(IDOK);
-    EXPECT_EQ(error.text.rfind("ERROR: The Backup operation failed.\n\nREASON: ", 0), 0u) << error.text;
+    EXPECT_EQ(error.text.rfind("ERROR: The Backup operation failed.\n\nREASON: ", 0), 0u)
+        << error.text;
     EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot0.txt"), "same first twenty-eight bytes!");
-    for (const std::string &clash : clashes) EXPECT_EQ(ReadFileBytes(clash), "an earlier backup");
+    for (const std::string &clash : clashes)
+        EXPECT_EQ(ReadFileBytes(clash), "an earlier backup");
     ExitAndExpectOne(q);
 }
 
 TEST(NoteWindows, ExitFromATrayMenuOpenedDuringASlide) {
     std::string folder = FreshFolder("menu-in-slide");
-    for (int slot = 0; slot < 10; ++slot) WriteNote(folder, slot, "note " + std::to_string(slot));
+    for (int slot = 0; slot < 10; ++slot)
+        WriteNote(folder, slot, "note " + std::to_string(slot));
     Quillet q(folder);
     ASSERT_NE(q.WaitForNoteWindow(), nullptr);
     q.Tray(WM_LBUTTONUP);

@@ -53,7 +53,8 @@ void ExpectStampHalf(const std::string &half, const std::string &prefix, const s
             ASSERT_EQ(counter.size(), 5u) << middle;
             EXPECT_EQ(counter[0], '0');
             EXPECT_EQ(counter[4], ']');
-            EXPECT_TRUE(isdigit(counter[1]) && isdigit(counter[2]) && isdigit(counter[3])) << counter;
+            EXPECT_TRUE(isdigit(counter[1]) && isdigit(counter[2]) && isdigit(counter[3]))
+                << counter;
         }
     EXPECT_TRUE(timeMatches) << middle;
 }
@@ -119,11 +120,13 @@ TEST_F(WebTest, UpdateCheckWritesThePageAndOpensIt) {
     Quillet &q = *quillet_;
     q.Command(kUpdateCheck);
     BoxInfo question = q.AnswerNext(IDNO);
-    EXPECT_EQ(question.text.rfind("Check for 'Quillet' updates?\n\nPLEASE NOTE: This will generate a "
-                                  "HTML page that can be checked for routed personal information "
-                                  "by viewing the source. Your firewall will not be queried for "
-                                  "permission.", 0),
-              0u);
+    EXPECT_EQ(
+        question.text.rfind("Check for 'Quillet' updates?\n\nPLEASE NOTE: This will generate a "
+                            "HTML page that can be checked for routed personal information "
+                            "by viewing the source. Your firewall will not be queried for "
+                            "permission.",
+                            0),
+        0u);
     EXPECT_TRUE(question.hasYesNo);
     EXPECT_TRUE(q.NoBoxFor(300));
     EXPECT_FALSE(Exists(PagePath()));
@@ -137,7 +140,8 @@ TEST_F(WebTest, UpdateCheckWritesThePageAndOpensIt) {
     std::string page = ReadFileBytes(PagePath());
     const std::string url = QUILLET_SITE_URL "/version_checker.pl?version=Quillet v1.0.3.2";
     EXPECT_NE(page.find("<a href=\"" + url + "\">" + url + "</a><br><br>\r\n"), std::string::npos);
-    EXPECT_EQ(page.rfind("<html>\r\n<head>\r\n<title>" + std::string(kPageName) + "</title>", 0), 0u);
+    EXPECT_EQ(page.rfind("<html>\r\n<head>\r\n<title>" + std::string(kPageName) + "</title>", 0),
+              0u);
     EXPECT_EQ(page.substr(page.size() - 9), "\r\n</html>");
 }
 
@@ -150,7 +154,8 @@ TEST_F(WebTest, VisitSiteAsksThenOpensThePage) {
     q.Command(kVisitSite);
     q.AnswerNext(IDYES);
     EXPECT_EQ(OpeningsAfter(already, 1).size(), 1u);
-    EXPECT_NE(ReadFileBytes(PagePath()).find("<a href=\"" QUILLET_SITE_URL "\">"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(PagePath()).find("<a href=\"" QUILLET_SITE_URL "\">"),
+              std::string::npos);
 }
 
 TEST_F(WebTest, DonationDialog) {
@@ -172,8 +177,14 @@ TEST_F(WebTest, DonationDialog) {
     int w = own.right - own.left, h = own.bottom - own.top;
     int x = owner.left + (owner.right - owner.left) / 2 - w / 2;
     int y = owner.top + (owner.bottom - owner.top) / 2 - h / 2;
-    if (x < work.left) x = work.left; else if (x + w > work.right) x = work.right - w;
-    if (y < work.top) y = work.top; else if (y + h > work.bottom) y = work.bottom - h;
+    if (x < work.left)
+        x = work.left;
+    else if (x + w > work.right)
+        x = work.right - w;
+    if (y < work.top)
+        y = work.top;
+    else if (y + h > work.bottom)
+        y = work.bottom - h;
     EXPECT_EQ(own.left, x);
     EXPECT_EQ(own.top, y);
 

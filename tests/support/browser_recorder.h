@@ -9,4 +9,5 @@
 std::string UseBrowserRecorder(const char *logName);
 
 // The command lines recorded so far, waiting up to `timeoutMs` for `count` of them.
-std::vector<std::string> RecordedOpenings(const std::string &log, size_t count, int timeoutMs = 5000);
+std::vector<std::string> RecordedOpenings(const std::string &log, size_t count,
+                                          int timeoutMs = 5000);

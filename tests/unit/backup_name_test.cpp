@@ -16,7 +16,8 @@ TEST(BackupName, TitleIsAlwaysTwentyEightCharacters) {
 }
 
 TEST(BackupName, SecondsAreTheSignedLow32Bits) {
-    EXPECT_EQ(ComposeBackupName("", 0, "x"), "QuilletBackup [0] ['x___________________________...].txt");
+    EXPECT_EQ(ComposeBackupName("", 0, "x"),
+              "QuilletBackup [0] ['x___________________________...].txt");
     EXPECT_NE(ComposeBackupName("", 2147483648LL, "x").find("[-2147483648]"), std::string::npos);
     EXPECT_NE(ComposeBackupName("", 4294967296LL + 5, "x").find("[5]"), std::string::npos);
 }

@@ -24,8 +24,10 @@ TEST(ShellFolderValue, Validity) {
 }
 
 TEST(ShellFolderValue, QuickLaunchRule) {
-    EXPECT_EQ(QuickLaunchPath("C:\\Data", 218), "C:\\Data\\Microsoft\\Internet Explorer\\Quick Launch");
-    EXPECT_EQ(QuickLaunchPath("C:\\Data\\", 218), "C:\\Data\\Microsoft\\Internet Explorer\\Quick Launch");
+    EXPECT_EQ(QuickLaunchPath("C:\\Data", 218),
+              "C:\\Data\\Microsoft\\Internet Explorer\\Quick Launch");
+    EXPECT_EQ(QuickLaunchPath("C:\\Data\\", 218),
+              "C:\\Data\\Microsoft\\Internet Explorer\\Quick Launch");
     std::string appData = "C:\\" + std::string(227, 'a');
     ASSERT_EQ(appData.size(), 230u);
     std::string user = QuickLaunchPath(appData.c_str(), kQuickLaunchCut);

@@ -7,7 +7,9 @@ namespace {
 std::string ExpectedPage(const std::string &url) {
     return "<html>\n<head>\n<title>Quillet v1.0.3.2 - Internet Referrering Page.htm</title>\n"
            "</head>\n\n<body>\n\n<font face=\"arial\" size=\"4\">\n\nClick to visit.....\n\n"
-           "<br><br>\n\n<a href=\"" + url + "\">" + url + "</a><br><br>\n\n</font>\n\n"
+           "<br><br>\n\n<a href=\"" +
+           url + "\">" + url +
+           "</a><br><br>\n\n</font>\n\n"
            "<br><br>\n\n<table border=\"0\" width=\"400\">\n<td>\n"
            "<font face=\"arial\" size=\"2\">\n"
            "[<a href=\"http://www.vantler.example\">Vantler</a> (and it's associates) cannot be "

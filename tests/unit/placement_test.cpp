@@ -36,8 +36,8 @@ TEST(Placement, CentresOverTheParentFromItsNormalPosition) {
 }
 
 TEST(Placement, OneTestPerAxisForOversizedWindows) {
-    EXPECT_EQ(KeepInside(-10, 2000, 0, 1280), 0);    // before the edge: to the edge
-    EXPECT_EQ(KeepInside(10, 2000, 0, 1280), -720);  // inside: right edge, out on the left
+    EXPECT_EQ(KeepInside(-10, 2000, 0, 1280), 0);   // before the edge: to the edge
+    EXPECT_EQ(KeepInside(10, 2000, 0, 1280), -720); // inside: right edge, out on the left
     EXPECT_EQ(KeepInside(100, 50, 0, 1280), 100);
     EXPECT_EQ(KeepInside(1250, 50, 0, 1280), 1230);
     Spot wide = CentredSpot(3000, 100, nullptr, {0, 0}, kWork);

@@ -38,7 +38,8 @@ TEST(Slide, StepFollowsTheCappedDelay) {
 TEST(Slide, InAt200MovesBySixPixelsToTheEnd) {
     std::vector<int> positions = SlidePositions(200, 770, 300, true);
     ASSERT_EQ(positions.size(), 51u);
-    for (size_t i = 0; i < positions.size(); ++i) EXPECT_EQ(positions[i], 770 - 6 * int(i));
+    for (size_t i = 0; i < positions.size(); ++i)
+        EXPECT_EQ(positions[i], 770 - 6 * int(i));
     EXPECT_EQ(positions.back(), 470);
 }
 
@@ -47,7 +48,8 @@ TEST(Slide, OutRunsTheOtherWay) {
     ASSERT_EQ(positions.size(), 51u);
     EXPECT_EQ(positions.front(), 470);
     EXPECT_EQ(positions.back(), 770);
-    for (size_t i = 1; i < positions.size(); ++i) EXPECT_GT(positions[i], positions[i - 1]);
+    for (size_t i = 1; i < positions.size(); ++i)
+        EXPECT_GT(positions[i], positions[i - 1]);
 }
 
 TEST(Slide, LongDelaysTakeThirteenStepsAndTheEnd) {

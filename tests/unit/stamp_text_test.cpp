@@ -64,9 +64,9 @@ TEST(Stamp, EveryCommandGivesItsExactText) {
 
 TEST(Stamp, MillisecondFieldAlwaysHasFourDigits) {
     StampSwitches timeOnly = {false, false, false, true, false, false};
-    const std::pair<uint32_t, const char *> cases[] = {
-        {0, "[0000]"}, {5, "[0005]"}, {57, "[0057]"}, {999, "[0999]"},
-        {1000, "[0000]"}, {4294967295u, "[0295]"}};
+    const std::pair<uint32_t, const char *> cases[] = {{0, "[0000]"},    {5, "[0005]"},
+                                                       {57, "[0057]"},   {999, "[0999]"},
+                                                       {1000, "[0000]"}, {4294967295u, "[0295]"}};
     for (const auto &c : cases)
         EXPECT_NE(Stamp(timeOnly, c.first).find(c.second), std::string::npos) << c.first;
 }

@@ -22,7 +22,9 @@ TEST(TextMode, ReadingRules) {
     EXPECT_EQ(Decoded("x\r\ny"), "x\ny");
     EXPECT_EQ(Decoded("x\ry"), "x\ry");
     EXPECT_EQ(Decoded("end\r"), "end\r");
-    EXPECT_EQ(Decoded("ab\x1A" "cd"), "ab");
+    EXPECT_EQ(Decoded("ab\x1A"
+                      "cd"),
+              "ab");
     EXPECT_EQ(Decoded(std::string("a\0b", 3)), std::string("a\0b", 3));
     EXPECT_EQ(Decoded(""), "");
 }
@@ -31,7 +33,8 @@ TEST(TextMode, ReadingStopsAtTheBufferLimit) {
     std::string big(5000, 'q');
     EXPECT_EQ(Decoded(big).size(), 4095u);
     std::string lines;
-    for (int i = 0; i < 5000; ++i) lines += "\r\n";
+    for (int i = 0; i < 5000; ++i)
+        lines += "\r\n";
     std::string decoded = Decoded(lines);
     EXPECT_TRUE(decoded == std::string(4095, '\n')) << decoded.size();
     EXPECT_EQ(Decoded("abcdef", 4), "abc");

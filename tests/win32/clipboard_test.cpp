@@ -36,9 +36,10 @@ int ClipboardFormats() {
     return count;
 }
 
-const char kNoText[] =
-    "ERROR: Could not GetClipboardData(...)\n\n[ CAUSE: The data is probably not formatted as text ].";
-const char kTooBig[] = "ERROR: Data size restricted to 4096 bytes.\n\nThe data has not been pasted/saved.";
+const char kNoText[] = "ERROR: Could not GetClipboardData(...)\n\n[ CAUSE: The data is probably "
+                       "not formatted as text ].";
+const char kTooBig[] =
+    "ERROR: Data size restricted to 4096 bytes.\n\nThe data has not been pasted/saved.";
 
 } // namespace
 
@@ -130,12 +131,15 @@ TEST(Clipboard, BusyClipboardIsReported) {
     // Another thread holds the clipboard open while we try.
     HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    struct Args { HANDLE opened, release; } args = {opened, release};
+    struct Args {
+        HANDLE opened, release;
+    } args = {opened, release};
     HANDLE holder = CreateThread(
         nullptr, 0,
         [](void *p) -> DWORD {
             Args *a = static_cast<Args *>(p);
-            HWND owner = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+            HWND owner =
+                CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
             OpenClipboard(owner);
             SetEvent(a->opened);
             WaitForSingleObject(a->release, 10000);
@@ -150,8 +154,9 @@ TEST(Clipboard, BusyClipboardIsReported) {
         PutClipboardText("x");
         auto none = [](const char *, size_t) {};
         ReadClipboardText(none);
-        EXPECT_EQ(boxes.texts(), std::vector<std::string>({"ERROR: Could not open the Clipboard.",
-                                                           "ERROR: Could not open the Clipboard."}));
+        EXPECT_EQ(boxes.texts(),
+                  std::vector<std::string>({"ERROR: Could not open the Clipboard.",
+                                            "ERROR: Could not open the Clipboard."}));
     }
     SetEvent(release);
     WaitForSingleObject(holder, 10000);

@@ -20,7 +20,8 @@ MessageBoxAnswerer::~MessageBoxAnswerer() {
 
 std::vector<std::string> MessageBoxAnswerer::texts() const {
     std::vector<std::string> texts;
-    for (const SeenBox &box : seen_) texts.push_back(box.text);
+    for (const SeenBox &box : seen_)
+        texts.push_back(box.text);
     return texts;
 }
 

@@ -76,7 +76,9 @@ TEST_F(NoteStoreTest, ReloadClearsLongerOldTexts) {
 TEST_F(NoteStoreTest, LoadingNeverChangesAFile) {
     WriteWholeFile(Slot(1), std::string("ends in substitute\x1A", 19));
     WriteWholeFile(Slot(2), std::string(5000, 'b'));
-    WriteWholeFile(Slot(4), std::string("ab\x1A" "cd", 5));
+    WriteWholeFile(Slot(4), std::string("ab\x1A"
+                                        "cd",
+                                        5));
     WriteWholeFile(Slot(5), "");
     LoadNotes();
     EXPECT_EQ(ReadWholeFile(Slot(1)), std::string("ends in substitute\x1A", 19));
@@ -122,13 +124,15 @@ TEST_F(NoteStoreTest, AnyFileOrFolderTakesItsSlot) {
 }
 
 TEST_F(NoteStoreTest, FullStoreRefusesAndWritesNothing) {
-    for (int slot = 0; slot < kMaxNotes; ++slot) WriteWholeFile(Slot(slot), "n");
+    for (int slot = 0; slot < kMaxNotes; ++slot)
+        WriteWholeFile(Slot(slot), "n");
     PutBlock(std::string("new\0", 4));
     MessageBoxAnswerer boxes;
     PasteNewNote();
     EXPECT_EQ(boxes.texts(),
               std::vector<std::string>({"ERROR: No free slots. Free some slots and try again."}));
-    for (int slot = 0; slot < kMaxNotes; ++slot) EXPECT_EQ(ReadWholeFile(Slot(slot)), "n");
+    for (int slot = 0; slot < kMaxNotes; ++slot)
+        EXPECT_EQ(ReadWholeFile(Slot(slot)), "n");
 }
 
 TEST_F(NoteStoreTest, UnwritableFolderIsReportedWithTheFileName) {
@@ -137,8 +141,8 @@ TEST_F(NoteStoreTest, UnwritableFolderIsReportedWithTheFileName) {
     PutBlock(std::string("x\0", 2));
     MessageBoxAnswerer boxes;
     PasteNewNote();
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>(
-                                 {"ERROR: Could not open '" + missing + "QuilletSlot0.txt' [write]."}));
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>({"ERROR: Could not open '" + missing +
+                                                       "QuilletSlot0.txt' [write]."}));
 }
 
 TEST_F(NoteStoreTest, ClipboardOf4096BytesIsSaved) {

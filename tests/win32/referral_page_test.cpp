@@ -41,7 +41,8 @@ TEST_F(ReferralPageTest, WritesThePageWithCrLfAndOpensIt) {
     std::string page = ReadWholeFile(Page(folder_));
     std::string expected = ComposeReferralPage(ReferralPageName(), QUILLET_SITE_URL);
     std::string crlf;
-    for (char c : expected) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (char c : expected)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     EXPECT_EQ(page, crlf);
     std::vector<std::string> opened = RecordedOpenings(log_, 1);
     ASSERT_EQ(opened.size(), 1u);
@@ -86,7 +87,9 @@ TEST_F(ReferralPageTest, QuestionsAskFirst) {
         VisitInternetSite(nullptr);
         CheckForUpdates();
         ASSERT_EQ(boxes.seen().size(), 2u);
-        EXPECT_EQ(boxes.seen()[0].text.find("Visit Internet Site?\n\nPLEASE NOTE: This will generate"), 0u);
+        EXPECT_EQ(
+            boxes.seen()[0].text.find("Visit Internet Site?\n\nPLEASE NOTE: This will generate"),
+            0u);
         EXPECT_EQ(boxes.seen()[1].text.find("Check for 'Quillet' updates?\n\nPLEASE NOTE:"), 0u);
         EXPECT_TRUE(boxes.seen()[1].hasYesNo);
     }

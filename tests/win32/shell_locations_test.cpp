@@ -30,8 +30,9 @@ class ShellFoldersTest : public ::testing::Test {
     void Set(HKEY root, const std::string &name, const std::string &value, DWORD type = REG_SZ) {
         Save(root, name);
         HKEY key;
-        ASSERT_EQ(RegCreateKeyExA(root, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            RegCreateKeyExA(root, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
         RegSetValueExA(key, name.c_str(), 0, type, reinterpret_cast<const BYTE *>(value.c_str()),
                        static_cast<DWORD>(value.size() + 1));
         RegCloseKey(key);
@@ -90,11 +91,21 @@ TEST_F(ShellFoldersTest, ReadsTheFifteenEntriesFromTheirRoots) {
     Set(HKEY_LOCAL_MACHINE, "AppData", "C:\\m\\appdata");
     ReadShellLocations();
     const char *ql = "\\Microsoft\\Internet Explorer\\Quick Launch";
-    const std::string expected[kShellLocationCount] = {
-        std::string("C:\\u\\appdata") + ql, "C:\\u\\desk", "C:\\u\\start", "C:\\u\\programs",
-        "C:\\u\\startup", std::string("C:\\c\\appdata") + ql, "C:\\c\\desk", "C:\\c\\start",
-        "C:\\c\\programs", "C:\\c\\startup", std::string("C:\\m\\appdata") + ql, "C:\\m\\desk",
-        "C:\\m\\start", "C:\\m\\programs", "C:\\m\\startup"};
+    const std::string expected[kShellLocationCount] = {std::string("C:\\u\\appdata") + ql,
+                                                       "C:\\u\\desk",
+                                                       "C:\\u\\start",
+                                                       "C:\\u\\programs",
+                                                       "C:\\u\\startup",
+                                                       std::string("C:\\c\\appdata") + ql,
+                                                       "C:\\c\\desk",
+                                                       "C:\\c\\start",
+                                                       "C:\\c\\programs",
+                                                       "C:\\c\\startup",
+                                                       std::string("C:\\m\\appdata") + ql,
+                                                       "C:\\m\\desk",
+                                                       "C:\\m\\start",
+                                                       "C:\\m\\programs",
+                                                       "C:\\m\\startup"};
     for (int i = 0; i < kShellLocationCount; ++i) {
         EXPECT_EQ(g_shellLocations[i].path, expected[i]) << i;
         EXPECT_EQ(g_shellLocations[i].valid, 1) << i;
@@ -114,7 +125,8 @@ TEST_F(ShellFoldersTest, UnusableValuesKeepTheOldPath) {
     Set(HKEY_CURRENT_USER, "Programs", " \t ");
     Remove(HKEY_CURRENT_USER, "Startup");
     ReadShellLocations();
-    for (int i : {1, 2, 3, 4}) EXPECT_EQ(g_shellLocations[i].valid, 0) << i;
+    for (int i : {1, 2, 3, 4})
+        EXPECT_EQ(g_shellLocations[i].valid, 0) << i;
     EXPECT_STREQ(g_shellLocations[1].path, "C:\\first");
     EXPECT_STREQ(g_shellLocations[2].path, "C:\\spaced");
 }

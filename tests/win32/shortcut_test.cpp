@@ -96,7 +96,8 @@ TEST_F(ShortcutTest, AskesBeforeReplacingALinkToAnotherProgram) {
 
 TEST_F(ShortcutTest, CaseMattersWhenComparingTargets) {
     std::string upper = exe_;
-    for (char &c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    for (char &c : upper)
+        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
     ASSERT_NE(upper, std::string(exe_));
     WriteForeignLink(upper.c_str());
     EXPECT_TRUE(LinkLoads(link_.c_str()));
@@ -134,7 +135,8 @@ TEST_F(ShortcutTest, EmptyAndMissingLocations) {
     std::string missing = folder_ + "missing";
     CreateProgramLink(nullptr, missing.c_str());
     ASSERT_GE(boxes.seen().size(), 1u);
-    EXPECT_EQ(boxes.seen()[0].text, "'" + missing + "' is not a valid directory name. [Create Link]");
+    EXPECT_EQ(boxes.seen()[0].text,
+              "'" + missing + "' is not a valid directory name. [Create Link]");
     // The creation was attempted all the same and failed.
     ASSERT_EQ(boxes.seen().size(), 2u);
     EXPECT_EQ(boxes.seen()[1].text, "Error creating link.");
