@@ -2,7 +2,6 @@
 # shellcheck shell=bash
 
 QUILLET_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-QUILLET_PACKAGES="cmake make g++-mingw-w64-x86-64 wine64 xvfb x11-utils xdotool googletest python3"
 
 quillet_need_packages() {
     local missing=""
@@ -14,6 +13,8 @@ quillet_need_packages() {
     command -v xdpyinfo >/dev/null || missing="$missing x11-utils"
     command -v xdotool >/dev/null || missing="$missing xdotool"
     [ -f /usr/src/googletest/CMakeLists.txt ] || missing="$missing googletest"
+    command -v clang++ >/dev/null || missing="$missing clang"
+    ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || missing="$missing libclang-rt-dev"
     [ -z "$missing" ] && return 0
     if [ "$(id -u)" = 0 ]; then
         echo "Installing:$missing"

@@ -14,3 +14,5 @@ wineserver -p </dev/null >/dev/null 2>&1
 wine wineboot </dev/null >/dev/null 2>&1
 cd "$BUILD"
 ctest --output-on-failure --timeout 600 "$@"
+# The pure logic again, natively under sanitizers, and a bounded fuzzing run.
+QUILLET_FUZZ_SECONDS="${QUILLET_FUZZ_SECONDS:-15}" "$QUILLET_ROOT/scripts/native-check.sh"

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Prints Quillet's figures beside their floors, all measured in this one run:
+# exe size and imports, start-up, memory, LoadNotes, the slide and idle cost.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+quillet_need_packages
+BUILD="${QUILLET_BUILD_DIR:-$QUILLET_ROOT/build}"
+mkdir -p "$BUILD"
+quillet_build "$BUILD" ON >/dev/null
+trap quillet_stop EXIT
+quillet_start_xvfb
+quillet_prefix "$BUILD/wineprefix"
+wineserver -p </dev/null >/dev/null 2>&1
+wine wineboot </dev/null >/dev/null 2>&1
+exe="$BUILD/bin/Quillet.exe"
+size=$(stat -c %s "$exe")
+echo "Quillet.exe: $size bytes ($((size / 1024)) KiB; goal <= 128 KiB)"
+echo "imports: $(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/.*DLL Name: //p' | tr '\n' ' ')"
+cd "$BUILD/bin"
+wine ./quillet_bench.exe | tr -d '\r'
