@@ -121,16 +121,16 @@ void StartUpAndMemory() {
     double floorWorking = 0, floorPrivate = 0, quilletWorking = 0, quilletPrivate = 0;
     const int runs = 7;
     for (int run = 0; run < runs; ++run) {
-        Started floor = StartAndWaitForIcon(Beside("tray_floor.exe"), floorFolder,
-                                            "Quillet tray floor", 1);
+        Started floor =
+            StartAndWaitForIcon(Beside("tray_floor.exe"), floorFolder, "Quillet tray floor", 1);
         floorMs.push_back(floor.msToIcon);
         Sleep(300);
         PROCESS_MEMORY_COUNTERS f = Memory(floor.process.hProcess);
         floorWorking = f.WorkingSetSize / 1024.0;
         floorPrivate = f.PagefileUsage / 1024.0;
         Stop(floor, false);
-        Started quillet =
-            StartAndWaitForIcon(quilletFolder + "Quillet.exe", quilletFolder, kQuilletTitle, 0x01010101);
+        Started quillet = StartAndWaitForIcon(quilletFolder + "Quillet.exe", quilletFolder,
+                                              kQuilletTitle, 0x01010101);
         quilletMs.push_back(quillet.msToIcon);
         Sleep(300);
         PROCESS_MEMORY_COUNTERS q = Memory(quillet.process.hProcess);
@@ -142,10 +142,11 @@ void StartUpAndMemory() {
     std::printf("start-up to tray icon (median of %d): Quillet %.1f ms, floor %.1f ms, ratio %.2f "
                 "(goal <= 1.20)\n",
                 runs, quilletMedian, floorMedian, quilletMedian / floorMedian);
-    std::printf("memory after start-up: Quillet working set %.0f KiB, private %.0f KiB; floor "
-                "working set %.0f KiB, private %.0f KiB; difference %.0f / %.0f KiB (goal <= 1024)\n",
-                quilletWorking, quilletPrivate, floorWorking, floorPrivate,
-                quilletWorking - floorWorking, quilletPrivate - floorPrivate);
+    std::printf(
+        "memory after start-up: Quillet working set %.0f KiB, private %.0f KiB; floor "
+        "working set %.0f KiB, private %.0f KiB; difference %.0f / %.0f KiB (goal <= 1024)\n",
+        quilletWorking, quilletPrivate, floorWorking, floorPrivate, quilletWorking - floorWorking,
+        quilletPrivate - floorPrivate);
 
     // Fifty full notes, loaded and listed.
     std::string fullFolder = Folder("full");
@@ -153,8 +154,9 @@ void StartUpAndMemory() {
     WriteBytes(fullFolder + "TermsAccepted.txt", kAcceptance);
     for (int slot = 0; slot < 50; ++slot)
         WriteBytes(fullFolder + "QuilletSlot" + std::to_string(slot) + ".txt",
-                  std::string(4095, static_cast<char>('A' + slot % 26)));
-    Started full = StartAndWaitForIcon(fullFolder + "Quillet.exe", fullFolder, kQuilletTitle, 0x01010101);
+                   std::string(4095, static_cast<char>('A' + slot % 26)));
+    Started full =
+        StartAndWaitForIcon(fullFolder + "Quillet.exe", fullFolder, kQuilletTitle, 0x01010101);
     PostMessageA(full.window, WM_APP + 4, 0, 0); // show Manage Notes: load and list all 50
     Sleep(3000);
     PROCESS_MEMORY_COUNTERS q = Memory(full.process.hProcess);
@@ -177,13 +179,14 @@ void LoadNotesAgainstPlainReads() {
     std::string folder = Folder("load");
     for (int slot = 0; slot < 50; ++slot)
         WriteBytes(folder + "QuilletSlot" + std::to_string(slot) + ".txt",
-                  std::string(4095, static_cast<char>('a' + slot % 26)));
+                   std::string(4095, static_cast<char>('a' + slot % 26)));
     ResetAppState();
     std::snprintf(g_app.programFolder, sizeof(g_app.programFolder), "%s", folder.c_str());
     const int rounds = 200;
     LoadNotes();
     Clock::time_point start = Clock::now();
-    for (int i = 0; i < rounds; ++i) LoadNotes();
+    for (int i = 0; i < rounds; ++i)
+        LoadNotes();
     double loadMs = MsSince(start) / rounds;
     static char buffer[8192];
     start = Clock::now();
@@ -197,8 +200,9 @@ void LoadNotesAgainstPlainReads() {
             CloseHandle(file);
         }
     double plainMs = MsSince(start) / rounds;
-    std::printf("LoadNotes of 50 x 4095 bytes: %.3f ms, plain reads %.3f ms, ratio %.2f (goal <= 2)\n",
-                loadMs, plainMs, loadMs / plainMs);
+    std::printf(
+        "LoadNotes of 50 x 4095 bytes: %.3f ms, plain reads %.3f ms, ratio %.2f (goal <= 2)\n",
+        loadMs, plainMs, loadMs / plainMs);
 }
 
 void Slides() {
@@ -218,9 +222,10 @@ void Slides() {
         double total = MsSince(start);
         ShowWindow(window, SW_HIDE);
         double minimum = 10.0 * static_cast<double>(frames);
-        std::printf("slide at delay %u: %zu frames, %.0f ms (specified minimum %.0f ms), %.2f ms per "
-                    "frame beyond the 10 ms pause (goal < 2)\n",
-                    delay, frames, total, minimum, (total - minimum) / static_cast<double>(frames));
+        std::printf(
+            "slide at delay %u: %zu frames, %.0f ms (specified minimum %.0f ms), %.2f ms per "
+            "frame beyond the 10 ms pause (goal < 2)\n",
+            delay, frames, total, minimum, (total - minimum) / static_cast<double>(frames));
     }
     DestroyWindow(window);
 }

@@ -30,7 +30,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     lstrcpynA(icon.szTip, "floor", 64);
     Shell_NotifyIconA(NIM_ADD, &icon);
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+        DispatchMessageA(&msg);
     Shell_NotifyIconA(NIM_DELETE, &icon);
     return 0;
 }

@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     when.tm_mday = 1 + size % 28;
     StampSwitches all = {true, true, true, true, true, true};
     std::string half = text.substr(0, 1023);
-    std::string stamp = ComposeStamp(all, half.c_str(), half.c_str(), when, static_cast<uint32_t>(size));
+    std::string stamp =
+        ComposeStamp(all, half.c_str(), half.c_str(), when, static_cast<uint32_t>(size));
     if (stamp.size() > 8192 || stamp.substr(stamp.size() - 2) != "\r\n") std::abort();
 
     std::string line = text.substr(0, 4095);
