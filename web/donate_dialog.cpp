@@ -11,10 +11,17 @@ namespace {
 const char kDonationUrl[] = QUILLET_DONATION_URL;
 HBITMAP g_donateBitmap;
 
-// A donation address that is not the one we ship must never be offered.
+void OnClose(HWND dialog) {
+    if (g_donateBitmap) DeleteObject(g_donateBitmap);
+    g_donateBitmap = nullptr;
+    EndDialog(dialog, 0);
+}
+
+// A donation address that is not the one we ship must never be offered: the
+// dialog and the program end.
 bool CheckDonationUrl(HWND dialog) {
     if (DonationUrlIntact(kDonationUrl)) return true;
-    EndDialog(dialog, 0);
+    OnClose(dialog);
     PostQuitMessage(0);
     return false;
 }
@@ -35,12 +42,6 @@ void OnInitDialog(HWND dialog) {
 
 void OnDonateButton(HWND dialog) {
     if (CheckDonationUrl(dialog)) OpenViaReferralPage(kDonationUrl);
-}
-
-void OnClose(HWND dialog) {
-    if (g_donateBitmap) DeleteObject(g_donateBitmap);
-    g_donateBitmap = nullptr;
-    EndDialog(dialog, 0);
 }
 
 } // namespace
