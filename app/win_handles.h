@@ -41,9 +41,17 @@ class RegistryKey {
 };
 
 // The clipboard, opened without an owner window for the lifetime of the object.
+// Clipboard managers (and Wine's bridge to the X selection) hold the clipboard
+// for a moment after every change, so a busy clipboard is tried again briefly
+// before the open counts as failed.
 class OpenClipboardSession {
   public:
-    OpenClipboardSession() : open_(OpenClipboard(nullptr) != FALSE) {}
+    OpenClipboardSession() {
+        for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
+            if (attempt > 0) Sleep(10);
+            open_ = OpenClipboard(nullptr) != FALSE;
+        }
+    }
     ~OpenClipboardSession() { close(); }
     OpenClipboardSession(const OpenClipboardSession &) = delete;
     OpenClipboardSession &operator=(const OpenClipboardSession &) = delete;
@@ -54,7 +62,7 @@ class OpenClipboardSession {
     }
 
   private:
-    bool open_;
+    bool open_ = false;
 };
 
 class GlobalLockGuard {

@@ -36,33 +36,42 @@ bool ReadClipboardText(ClipboardTextAction action, void *context) {
 
 void PutClipboardText(const char *text) {
     size_t length = std::strlen(text);
-    OpenClipboardSession clipboard;
-    if (!clipboard.open()) {
-        Report("ERROR: Could not open the Clipboard.");
+    // Wine's bridge to the X selection may still be busy with the previous
+    // contents for a moment; a refused empty is tried again before it counts.
+    for (int attempt = 0;; ++attempt) {
+        OpenClipboardSession clipboard;
+        if (!clipboard.open()) {
+            Report("ERROR: Could not open the Clipboard.");
+            return;
+        }
+        if (!EmptyClipboard()) {
+            clipboard.close();
+            if (attempt < 9) {
+                Sleep(10);
+                continue;
+            }
+            Report("ERROR: Could not empty the Clipboard.");
+            return;
+        }
+        GlobalBlock block(length + 1);
+        if (!block.get()) {
+            clipboard.close();
+            Report("ERROR: Could not allocate memory.");
+            return;
+        }
+        {
+            GlobalLockGuard lock(block.get());
+            if (lock.data()) std::memcpy(lock.data(), text, length);
+        }
+        if (!SetClipboardData(CF_TEXT, block.get())) {
+            clipboard.close();
+            GlobalFree(block.release());
+            Report("ERROR: Unable to set Clipboard data.");
+            return;
+        }
+        block.release(); // the clipboard owns the block now
         return;
     }
-    if (!EmptyClipboard()) {
-        clipboard.close();
-        Report("ERROR: Could not empty the Clipboard.");
-        return;
-    }
-    GlobalBlock block(length + 1);
-    if (!block.get()) {
-        clipboard.close();
-        Report("ERROR: Could not allocate memory.");
-        return;
-    }
-    {
-        GlobalLockGuard lock(block.get());
-        if (lock.data()) std::memcpy(lock.data(), text, length);
-    }
-    if (!SetClipboardData(CF_TEXT, block.get())) {
-        clipboard.close();
-        GlobalFree(block.release());
-        Report("ERROR: Unable to set Clipboard data.");
-        return;
-    }
-    block.release(); // the clipboard owns the block now
 }
 
 void ConvertClipboardText(CaseConversion conversion) {

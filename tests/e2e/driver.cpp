@@ -337,6 +337,22 @@ std::vector<std::string> ListRows(HWND list) {
     return rows;
 }
 
+bool SelectRow(HWND list, int row) {
+    return WaitFor(5000, [&] {
+        SendMessageA(list, LB_SETCURSEL, row, 0);
+        Sleep(30);
+        return SendMessageA(list, LB_GETCURSEL, 0, 0) == row;
+    });
+}
+
+bool SelectRowText(HWND list, const std::string &text) {
+    return WaitFor(5000, [&] {
+        std::vector<std::string> rows = ListRows(list);
+        auto found = std::find(rows.begin(), rows.end(), text);
+        return found != rows.end() && SelectRow(list, static_cast<int>(found - rows.begin()));
+    });
+}
+
 bool WaitUntil(int timeoutMs, bool (*condition)(void *), void *context) {
     for (int waited = 0;; waited += 20) {
         if (condition(context)) return true;

@@ -89,6 +89,10 @@ std::string WindowText(HWND window);
 // The text of a control of another process, asked for with WM_GETTEXT.
 std::string ControlText(HWND control);
 std::vector<std::string> ListRows(HWND list);
+// Selects a row and waits until it stays selected (a reload still finishing
+// clears the selection); a negative row is looked up by its text.
+bool SelectRow(HWND list, int row);
+bool SelectRowText(HWND list, const std::string &text);
 bool WaitUntil(int timeoutMs, bool (*condition)(void *), void *context);
 template <class F> bool WaitFor(int timeoutMs, F condition) {
     return WaitUntil(

@@ -215,7 +215,7 @@ TEST(NoteWindows, ManageLayoutAndItsButtons) {
         EXPECT_EQ(q.AnswerNext(IDOK).text, "Nothing selected.");
     }
     // A click on a row only selects it in this mode.
-    SendMessageA(List(q), LB_SETCURSEL, 1, 0);
+    ASSERT_TRUE(SelectRow(List(q), 1));
     PostMessageA(note, WM_COMMAND, MAKEWPARAM(kNoteList, LBN_SELCHANGE), 0);
     Sleep(300);
     EXPECT_TRUE(IsWindowVisible(note));
@@ -244,7 +244,7 @@ TEST(NoteWindows, ManageLayoutAndItsButtons) {
     ASSERT_TRUE(WaitFor(5000, [&] { return ListRows(List(q))[1] == "three!"; }));
 
     // Copy from Manage copies, slides out and hides.
-    SendMessageA(List(q), LB_SETCURSEL, 0, 0);
+    ASSERT_TRUE(SelectRow(List(q), 0));
     SetClipboardText("-");
     q.Command(kCopyButton);
     EXPECT_EQ(WaitForClipboardChange("-"), "one");
@@ -269,11 +269,7 @@ TEST(NoteWindows, DeleteAsksTwiceAndOffersABackup) {
     ASSERT_NE(note, nullptr);
     q.Command(kManage);
     ASSERT_TRUE(WaitShown(q, "Manage Notes"));
-    auto select = [&](const std::string &text) {
-        std::vector<std::string> rows = ListRows(List(q));
-        for (size_t i = 0; i < rows.size(); ++i)
-            if (rows[i] == text) SendMessageA(List(q), LB_SETCURSEL, i, 0);
-    };
+    auto select = [&](const std::string &text) { ASSERT_TRUE(SelectRowText(List(q), text)); };
 
     select("keep me");
     q.Command(kDeleteButton);
@@ -333,7 +329,7 @@ TEST(NoteWindows, ABackupNeverReplacesAnExistingFile) {
     }
     q.Command(kManage);
     ASSERT_TRUE(WaitShown(q, "Manage Notes"));
-    SendMessageA(List(q), LB_SETCURSEL, 0, 0);
+    ASSERT_TRUE(SelectRow(List(q), 0));
     q.Command(kDeleteButton);
     q.AnswerNext(IDYES);
     q.AnswerNext(IDYES);
@@ -376,7 +372,7 @@ TEST(NoteWindows, ABackupNameTooLongForAPathEndsTheProgramAndKeepsTheNote) {
     ASSERT_NE(q.WaitForNoteWindow(), nullptr);
     q.Command(kManage);
     ASSERT_TRUE(WaitShown(q, "Manage Notes"));
-    SendMessageA(List(q), LB_SETCURSEL, 0, 0);
+    ASSERT_TRUE(SelectRow(List(q), 0));
     q.Command(kDeleteButton);
     q.AnswerNext(IDYES);
     q.AnswerNext(IDYES);

@@ -31,8 +31,8 @@ struct HandleTable {
 using QuerySystemInformation = LONG(WINAPI *)(ULONG, PVOID, ULONG, PULONG);
 
 long KernelHandles(DWORD pid) {
-    auto query = reinterpret_cast<QuerySystemInformation>(
-        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    auto query = reinterpret_cast<QuerySystemInformation>(reinterpret_cast<void *>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
     if (!query) return -1;
     std::vector<char> buffer(1 << 20);
     for (int attempt = 0; attempt < 6; ++attempt) {
@@ -77,7 +77,9 @@ Counts Measure(const Quillet &q, HANDLE process) {
             memory.WorkingSetSize / 1024.0};
 }
 
-HWND List(Quillet &q) { return GetDlgItem(q.noteWindow(), kNoteList); }
+HWND List(Quillet &q) {
+    return GetDlgItem(q.noteWindow(), kNoteList);
+}
 
 bool Shown(Quillet &q, const char *part) {
     std::string title = std::string(kVersion) + " - " + part + " - VANTLER";
@@ -85,6 +87,10 @@ bool Shown(Quillet &q, const char *part) {
         return IsWindowVisible(q.noteWindow()) && IsWindowEnabled(List(q)) &&
                WindowText(q.noteWindow()) == title;
     });
+}
+
+bool Select(Quillet &q, int row) {
+    return SelectRow(List(q), row);
 }
 
 int RowOf(Quillet &q, const std::string &text) {
@@ -99,7 +105,8 @@ class MenuDelayZero {
     MenuDelayZero() {
         RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS,
                         nullptr, &key_, nullptr);
-        had_ = RegQueryValueExA(key_, "MenuShowDelay", nullptr, &type_, saved_, &size_) == ERROR_SUCCESS;
+        had_ = RegQueryValueExA(key_, "MenuShowDelay", nullptr, &type_, saved_, &size_) ==
+               ERROR_SUCCESS;
         RegSetValueExA(key_, "MenuShowDelay", 0, REG_SZ, reinterpret_cast<const BYTE *>("0"), 2);
     }
     ~MenuDelayZero() {
@@ -125,7 +132,8 @@ TEST(Soak, ThousandCyclesLoseNothingAndLeakNothing) {
                                            "kept note three\twith a tab"};
     for (size_t i = 0; i < kept.size(); ++i) {
         std::string stored;
-        for (char c : kept[i]) stored += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        for (char c : kept[i])
+            stored += c == '\n' ? std::string("\r\n") : std::string(1, c);
         WriteFileBytes(folder + "QuilletSlot" + std::to_string(i) + ".txt", stored);
     }
     std::vector<std::string> keptBytes;
@@ -152,13 +160,13 @@ TEST(Soak, ThousandCyclesLoseNothingAndLeakNothing) {
         SetClipboardText("-");
         SendMessageA(List(q), LB_SETCURSEL, row, 0);
         PostMessageA(q.noteWindow(), WM_COMMAND, MAKEWPARAM(kNoteList, LBN_SELCHANGE), 0);
-        ASSERT_EQ(WaitForClipboardChange("-"), text) << cycle;
+        ASSERT_EQ(WaitForClipboardChange("-"), text) << cycle << " " << q.WaitForBox(300).text;
         // Manage, refresh, copy a kept note, then delete the pasted one.
         q.Command(kManage);
         ASSERT_TRUE(Shown(q, "Manage Notes")) << cycle;
         q.Command(cycle % 2 ? kRefreshNotes : kRefreshButton);
         ASSERT_TRUE(WaitFor(5000, [&] { return ListRows(List(q)).size() == 4; })) << cycle;
-        SendMessageA(List(q), LB_SETCURSEL, RowOf(q, text), 0);
+        ASSERT_TRUE(Select(q, RowOf(q, text))) << cycle;
         q.Command(kDeleteButton);
         ASSERT_NE(q.AnswerNext(IDYES).window, nullptr) << cycle;
         ASSERT_NE(q.AnswerNext(IDYES).window, nullptr) << cycle;
@@ -171,10 +179,10 @@ TEST(Soak, ThousandCyclesLoseNothingAndLeakNothing) {
         }
         ASSERT_TRUE(WaitFor(5000, [&] { return !Exists(folder + "QuilletSlot3.txt"); })) << cycle;
         ASSERT_TRUE(WaitFor(5000, [&] { return ListRows(List(q)).size() == 3; })) << cycle;
-        SendMessageA(List(q), LB_SETCURSEL, 0, 0);
+        ASSERT_TRUE(Select(q, 0)) << cycle;
         SetClipboardText("-");
         q.Command(kCopyButton);
-        ASSERT_NE(WaitForClipboardChange("-"), "-") << cycle;
+        ASSERT_NE(WaitForClipboardChange("-"), "-") << cycle << " " << q.WaitForBox(300).text;
         ASSERT_TRUE(WaitFor(5000, [&] { return !IsWindowVisible(q.noteWindow()); })) << cycle;
         if (cycle == 9) early = Measure(q, process);
         if (cycle % 100 == 99) {
@@ -187,12 +195,13 @@ TEST(Soak, ThousandCyclesLoseNothingAndLeakNothing) {
         }
     }
     Counts end = Measure(q, process);
-    std::printf("soak: %d cycles in %.1f s; handles %ld at start, %ld after 10 cycles, %ld at the end; "
-                "windows %ld / %ld / %ld; private %.0f / %.0f / %.0f KiB; GDI and USER object "
-                "counts are not reported by Wine (GetGuiResources gives 0)\n",
-                cycles, (GetTickCount() - begin) / 1000.0, start.handles, early.handles,
-                end.handles, start.windows, early.windows, end.windows, start.privateKiB,
-                early.privateKiB, end.privateKiB);
+    std::printf(
+        "soak: %d cycles in %.1f s; handles %ld at start, %ld after 10 cycles, %ld at the end; "
+        "windows %ld / %ld / %ld; private %.0f / %.0f / %.0f KiB; GDI and USER object "
+        "counts are not reported by Wine (GetGuiResources gives 0)\n",
+        cycles, (GetTickCount() - begin) / 1000.0, start.handles, early.handles, end.handles,
+        start.windows, early.windows, end.windows, start.privateKiB, early.privateKiB,
+        end.privateKiB);
     std::fflush(stdout);
     EXPECT_LE(end.handles, early.handles);
     EXPECT_EQ(end.windows, early.windows);
