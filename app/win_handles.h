@@ -42,12 +42,12 @@ class RegistryKey {
 
 // The clipboard, opened without an owner window for the lifetime of the object.
 // Clipboard managers (and Wine's bridge to the X selection) hold the clipboard
-// for a moment after every change, so a busy clipboard is tried again briefly
-// before the open counts as failed.
+// for a moment after every change, so a busy clipboard is tried again for up
+// to half a second before the open counts as failed.
 class OpenClipboardSession {
   public:
     OpenClipboardSession() {
-        for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
+        for (int attempt = 0; attempt < 50 && !open_; ++attempt) {
             if (attempt > 0) Sleep(10);
             open_ = OpenClipboard(nullptr) != FALSE;
         }

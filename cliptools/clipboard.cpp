@@ -46,7 +46,7 @@ void PutClipboardText(const char *text) {
         }
         if (!EmptyClipboard()) {
             clipboard.close();
-            if (attempt < 9) {
+            if (attempt < 49) {
                 Sleep(10);
                 continue;
             }

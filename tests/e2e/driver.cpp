@@ -294,13 +294,22 @@ std::string WaitForClipboardChange(const std::string &before, int timeoutMs) {
     // an open of ours would make the program's own open fail.
     DWORD sequence = GetClipboardSequenceNumber();
     std::string now = ClipboardText();
-    WaitFor(timeoutMs, [&] {
-        if (GetClipboardSequenceNumber() == sequence) return false;
-        Sleep(50);
-        sequence = GetClipboardSequenceNumber();
-        now = ClipboardText();
-        return now != before;
-    });
+    // A read made between the program's empty and its set sees no text.
+    auto settled = [&] { return now != before && now != "<no text>" && now != "<clipboard busy>"; };
+    bool changed = settled() || WaitFor(timeoutMs, [&] {
+                       if (GetClipboardSequenceNumber() == sequence) return false;
+                       Sleep(50);
+                       sequence = GetClipboardSequenceNumber();
+                       now = ClipboardText();
+                       return settled();
+                   });
+    // Say why nothing changed when the program is showing a message.
+    HWND box = changed ? nullptr : FindWindowA("#32770", kVersion);
+    if (box) {
+        char text[1024] = {};
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));
+        now += std::string(" <message: ") + text + ">";
+    }
     return now;
 }
 

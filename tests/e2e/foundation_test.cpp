@@ -173,3 +173,19 @@ TEST(Foundation, TrayIconComesBackWhenTheShellRestarts) {
     q.Command(40001);
     EXPECT_EQ(q.WaitForExit(), 1u);
 }
+
+TEST(Foundation, ExploreOpensTheProgramsFolder) {
+    std::string elsewhere = FreshFolder("explore-cwd");
+    Quillet q(FreshFolder("explore-here"), true, elsewhere);
+    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    q.Command(40008);
+    // Explorer titles its window with the folder's name, whatever the current directory.
+    HWND explorer = nullptr;
+    EXPECT_TRUE(WaitFor(10000, [&] {
+        explorer = FindWindowA(nullptr, "explore-here");
+        return explorer && IsWindowVisible(explorer);
+    }));
+    if (explorer) PostMessageA(explorer, WM_CLOSE, 0, 0);
+    q.Command(40001);
+    EXPECT_EQ(q.WaitForExit(), 1u);
+}
