@@ -91,3 +91,16 @@ quillet_stop() {
     if [ -n "$QUILLET_XVFB_PID" ]; then kill "$QUILLET_XVFB_PID" 2>/dev/null; wait "$QUILLET_XVFB_PID" 2>/dev/null; fi
     QUILLET_XVFB_PID=""
 }
+
+# Builds into BUILD, then starts a private Xvfb and BUILD's Wine prefix with a
+# warm server; both are stopped when the calling script exits.
+quillet_rig() {
+    local build="$1"
+    mkdir -p "$build"
+    quillet_build "$build" ON
+    trap quillet_stop EXIT
+    quillet_start_xvfb
+    quillet_prefix "$build/wineprefix"
+    wineserver -p </dev/null >/dev/null 2>&1
+    wine wineboot </dev/null >/dev/null 2>&1
+}

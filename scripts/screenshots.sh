@@ -7,12 +7,7 @@ source "$(dirname "$0")/common.sh"
 quillet_need_packages
 command -v import >/dev/null || { [ "$(id -u)" = 0 ] && apt-get install -y -qq imagemagick >/dev/null; }
 BUILD="${QUILLET_BUILD_DIR:-$QUILLET_ROOT/build}"
-quillet_build "$BUILD" ON >/dev/null
-trap quillet_stop EXIT
-quillet_start_xvfb
-quillet_prefix "$BUILD/wineprefix"
-wineserver -p </dev/null >/dev/null 2>&1
-wine wineboot </dev/null >/dev/null 2>&1
+quillet_rig "$BUILD" >/dev/null
 
 run="$BUILD/screenshots"
 rm -rf "$run"; mkdir -p "$run"
