@@ -253,6 +253,21 @@ bool OpenClipboardRetrying() {
 }
 } // namespace
 
+// Wine hands every clipboard change on to the X selection from another
+// process; a program that reads the clipboard within the same few
+// milliseconds may find its text not yet available. A person never copies and
+// then clicks that fast, so the driver lets the change settle first.
+void SettleClipboard() {
+    DWORD sequence = GetClipboardSequenceNumber();
+    for (int quiet = 0, waited = 0; quiet < 150 && waited < 3000; waited += 10) {
+        Sleep(10);
+        DWORD now = GetClipboardSequenceNumber();
+        quiet = now == sequence ? quiet + 10 : 0;
+        sequence = now;
+    }
+    ClipboardText();
+}
+
 void SetClipboardBlock(const std::string &bytes, size_t blockSize) {
     if (!OpenClipboardRetrying()) return;
     EmptyClipboard();
@@ -262,6 +277,7 @@ void SetClipboardBlock(const std::string &bytes, size_t blockSize) {
     GlobalUnlock(block);
     SetClipboardData(CF_TEXT, block);
     CloseClipboard();
+    SettleClipboard();
 }
 
 void SetClipboardText(const std::string &text) {
@@ -274,6 +290,7 @@ void SetClipboardNonText() {
     SetClipboardData(RegisterClipboardFormatA("Quillet e2e picture"),
                      GlobalAlloc(GMEM_MOVEABLE, 16));
     CloseClipboard();
+    SettleClipboard();
 }
 
 std::string ClipboardText() {
