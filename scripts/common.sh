@@ -86,6 +86,13 @@ quillet_start_xvfb() {
     return 1
 }
 
+# Stops the prefix's server and our Xvfb however the calling script ends.
+quillet_stop_on_exit() {
+    trap quillet_stop EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+}
+
 quillet_stop() {
     if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1; fi
     if [ -n "$QUILLET_XVFB_PID" ]; then kill "$QUILLET_XVFB_PID" 2>/dev/null; wait "$QUILLET_XVFB_PID" 2>/dev/null; fi
@@ -98,7 +105,7 @@ quillet_rig() {
     local build="$1"
     mkdir -p "$build"
     quillet_build "$build" ON
-    trap quillet_stop EXIT
+    quillet_stop_on_exit
     quillet_start_xvfb
     quillet_prefix "$build/wineprefix"
     wineserver -p </dev/null >/dev/null 2>&1

@@ -7,14 +7,14 @@ quillet_need_packages
 BUILD="${QUILLET_BUILD_DIR:-$QUILLET_ROOT/build-run}"
 mkdir -p "$BUILD"
 quillet_build "$BUILD" OFF
-trap quillet_stop EXIT
+quillet_stop_on_exit
 if [ -z "${DISPLAY:-}" ]; then
     echo "No DISPLAY: starting Quillet on a virtual Xvfb display (nothing will be visible)."
     quillet_start_xvfb
 fi
 quillet_prefix "$BUILD/wineprefix"
 cd "$BUILD/bin"
-echo "Quillet is running in its notification-area icon (tray of the Wine desktop). Exit it from its menu."
+echo "Quillet is starting: on the first run of a version it asks you to accept its disclaimer, then it lives in the tray of the Wine desktop (bottom right). Exit it from its right-click menu."
 set +e
 wine ./Quillet.exe
 code=$?
