@@ -222,10 +222,10 @@ void Slides() {
         double total = MsSince(start);
         ShowWindow(window, SW_HIDE);
         double minimum = 10.0 * static_cast<double>(frames);
-        std::printf(
-            "slide at delay %u: %zu frames, %.0f ms (floor of 10 ms per frame: %.0f ms), %.2f ms per "
-            "frame beyond the 10 ms pause (goal < 2)\n",
-            delay, frames, total, minimum, (total - minimum) / static_cast<double>(frames));
+        std::printf("slide at delay %u: %zu frames, %.0f ms (floor of 10 ms per frame: %.0f ms), "
+                    "%.2f ms per "
+                    "frame beyond the 10 ms pause (goal < 2)\n",
+                    delay, frames, total, minimum, (total - minimum) / static_cast<double>(frames));
     }
     DestroyWindow(window);
 }

@@ -10,6 +10,15 @@ const char kTooBig[] =
 const char kNoText[] = "ERROR: Could not GetClipboardData(...)\n\n[ CAUSE: The data is probably "
                        "not formatted as text ].";
 
+// Whether the program's tray icon is there, asked of the shell from outside.
+bool TrayIconPresent(HWND note) {
+    NOTIFYICONDATAA probe = {};
+    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    probe.hWnd = note;
+    probe.uID = kTrayIconId;
+    return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
+}
+
 } // namespace
 
 TEST(Foundation, SecondStartEndsAtOnceAndTheFirstRunsOn) {
@@ -142,34 +151,28 @@ TEST(Foundation, ExitRemovesTheTrayIcon) {
     Quillet q(FreshFolder("exit"));
     HWND note = q.WaitForNoteWindow();
     ASSERT_NE(note, nullptr);
-    NOTIFYICONDATAA probe = {};
-    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    probe.hWnd = note;
-    probe.uID = kTrayIconId;
-    probe.uFlags = NIF_TIP;
-    lstrcpynA(probe.szTip, kVersion, 64);
     // The icon is added just after the window is created.
-    EXPECT_TRUE(WaitFor(5000, [&] { return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE; }))
+    EXPECT_TRUE(WaitFor(5000, [&] { return TrayIconPresent(note); }))
         << "the icon is there while it runs";
     q.Command(40001);
     EXPECT_EQ(q.WaitForExit(), 1u);
-    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &probe)) << "the icon is gone after Exit";
+    EXPECT_FALSE(TrayIconPresent(note)) << "the icon is gone after Exit";
 }
 
 TEST(Foundation, TrayIconComesBackWhenTheShellRestarts) {
     Quillet q(FreshFolder("taskbar-created"));
     HWND note = q.WaitForNoteWindow();
     ASSERT_NE(note, nullptr);
-    NOTIFYICONDATAA probe = {};
-    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    probe.hWnd = note;
-    probe.uID = kTrayIconId;
-    ASSERT_TRUE(WaitFor(5000, [&] { return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE; }));
+    ASSERT_TRUE(WaitFor(5000, [&] { return TrayIconPresent(note); }));
     // What a restarting shell does: the icons are gone, then it says so.
-    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &probe));
-    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &probe));
+    NOTIFYICONDATAA icon = {};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = note;
+    icon.uID = kTrayIconId;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
+    EXPECT_FALSE(TrayIconPresent(note));
     PostMessageA(note, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(WaitFor(5000, [&] { return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE; }));
+    EXPECT_TRUE(WaitFor(5000, [&] { return TrayIconPresent(note); }));
     q.Command(40001);
     EXPECT_EQ(q.WaitForExit(), 1u);
 }
