@@ -76,8 +76,7 @@ int RunQuillet(HINSTANCE instance) {
         ReleaseFrameResources();
         return kExitEarly;
     }
-    g_app.noteWindow = noteWindow;
-    AddTrayIcon(noteWindow);
+    AddTrayIcon(noteWindow); // g_app.noteWindow was set by the window's own initialisation
     RunMessageLoop();
     DestroyWindow(noteWindow);
     RemoveTrayIcon();
