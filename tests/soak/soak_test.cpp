@@ -161,6 +161,9 @@ TEST(Soak, ThousandCyclesLoseNothingAndLeakNothing) {
         SendMessageA(List(q), LB_SETCURSEL, row, 0);
         PostMessageA(q.noteWindow(), WM_COMMAND, MAKEWPARAM(kNoteList, LBN_SELCHANGE), 0);
         ASSERT_EQ(WaitForClipboardChange("-"), text) << cycle << " " << q.WaitForBox(300).text;
+        // The copy ends by sliding out and hiding: a show asked for before then
+        // would run inside that slide and be hidden with it.
+        ASSERT_TRUE(WaitFor(5000, [&] { return !IsWindowVisible(q.noteWindow()); })) << cycle;
         // Manage, refresh, copy a kept note, then delete the pasted one.
         q.Command(kManage);
         ASSERT_TRUE(Shown(q, "Manage Notes")) << cycle;
