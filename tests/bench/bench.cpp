@@ -120,23 +120,23 @@ void StartUpAndMemory() {
     std::vector<double> quilletMs, floorMs;
     double floorWorking = 0, floorPrivate = 0, quilletWorking = 0, quilletPrivate = 0;
     const int runs = 7;
+    // Starts a program, waits for its icon, records the time and its memory, stops it.
+    auto sample = [](const std::string &exe, const std::string &folder, const char *title,
+                     UINT iconId, bool quillet, std::vector<double> &ms, double &working,
+                     double &privateKiB) {
+        Started started = StartAndWaitForIcon(exe, folder, title, iconId);
+        ms.push_back(started.msToIcon);
+        Sleep(300);
+        PROCESS_MEMORY_COUNTERS memory = Memory(started.process.hProcess);
+        working = memory.WorkingSetSize / 1024.0;
+        privateKiB = memory.PagefileUsage / 1024.0;
+        Stop(started, quillet);
+    };
     for (int run = 0; run < runs; ++run) {
-        Started floor =
-            StartAndWaitForIcon(Beside("tray_floor.exe"), floorFolder, "Quillet tray floor", 1);
-        floorMs.push_back(floor.msToIcon);
-        Sleep(300);
-        PROCESS_MEMORY_COUNTERS f = Memory(floor.process.hProcess);
-        floorWorking = f.WorkingSetSize / 1024.0;
-        floorPrivate = f.PagefileUsage / 1024.0;
-        Stop(floor, false);
-        Started quillet = StartAndWaitForIcon(quilletFolder + "Quillet.exe", quilletFolder,
-                                              kQuilletTitle, 0x01010101);
-        quilletMs.push_back(quillet.msToIcon);
-        Sleep(300);
-        PROCESS_MEMORY_COUNTERS q = Memory(quillet.process.hProcess);
-        quilletWorking = q.WorkingSetSize / 1024.0;
-        quilletPrivate = q.PagefileUsage / 1024.0;
-        Stop(quillet, true);
+        sample(Beside("tray_floor.exe"), floorFolder, "Quillet tray floor", 1, false, floorMs,
+               floorWorking, floorPrivate);
+        sample(quilletFolder + "Quillet.exe", quilletFolder, kQuilletTitle, 0x01010101, true,
+               quilletMs, quilletWorking, quilletPrivate);
     }
     double floorMedian = Median(floorMs), quilletMedian = Median(quilletMs);
     std::printf("start-up to tray icon (median of %d): Quillet %.1f ms, floor %.1f ms, ratio %.2f "

@@ -103,6 +103,13 @@ std::vector<std::string> OpeningsAfter(size_t already, size_t count, int timeout
     return std::vector<std::string>(lines.begin() + static_cast<long>(already), lines.end());
 }
 
+void WriteNote(const std::string &folder, int slot, const std::string &text) {
+    std::string stored;
+    for (char c : text)
+        stored += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    WriteFileBytes(folder + "QuilletSlot" + std::to_string(slot) + ".txt", stored);
+}
+
 std::string ReadFileBytes(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream out;

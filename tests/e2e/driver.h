@@ -21,6 +21,8 @@ std::string FreshFolder(const std::string &name);
 std::string FolderOfLength(size_t length);
 // Writes the acceptance line of this version into `folder`.
 void WriteAcceptance(const std::string &folder);
+// A note file as the program writes it: each LF stored as CR LF.
+void WriteNote(const std::string &folder, int slot, const std::string &text);
 std::string QuilletExeBesideTests();
 
 // Every program started by the driver opens pages, addresses and note files

@@ -16,14 +16,6 @@ std::string Title(const char *part) {
     return std::string(kVersion) + " - " + part + " - VANTLER";
 }
 
-// A note file as the program writes it: each LF stored as CR LF.
-void WriteNote(const std::string &folder, int slot, const std::string &text) {
-    std::string stored;
-    for (char c : text)
-        stored += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    WriteFileBytes(folder + "QuilletSlot" + std::to_string(slot) + ".txt", stored);
-}
-
 HWND List(Quillet &q) {
     return GetDlgItem(q.noteWindow(), kNoteList);
 }

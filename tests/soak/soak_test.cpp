@@ -130,12 +130,8 @@ TEST(Soak, ThousandCyclesLoseNothingAndLeakNothing) {
     std::string folder = FreshFolder("soak");
     const std::vector<std::string> kept = {"kept note one", "kept note two\r\nwith a line",
                                            "kept note three\twith a tab"};
-    for (size_t i = 0; i < kept.size(); ++i) {
-        std::string stored;
-        for (char c : kept[i])
-            stored += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        WriteFileBytes(folder + "QuilletSlot" + std::to_string(i) + ".txt", stored);
-    }
+    for (size_t i = 0; i < kept.size(); ++i)
+        WriteNote(folder, static_cast<int>(i), kept[i]);
     std::vector<std::string> keptBytes;
     for (size_t i = 0; i < kept.size(); ++i)
         keptBytes.push_back(ReadFileBytes(folder + "QuilletSlot" + std::to_string(i) + ".txt"));
