@@ -38,3 +38,9 @@ void ResetAppState();
 
 // Modal warning box owned by `owner` with the version string as caption.
 int ShowMessage(HWND owner, const char *text, UINT style = MB_ICONWARNING);
+
+// Hands `file` to the shell to open. When nothing could open it (no program
+// for its type, a missing target), says so, naming `what` (the file itself
+// when null), and returns false.
+bool OpenWithShell(HWND owner, const char *file, const char *parameters = nullptr,
+                   const char *what = nullptr);

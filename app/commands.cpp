@@ -81,7 +81,7 @@ void HandleNoteWindowCommand(HWND window, WPARAM wParam) {
         SendMessageA(window, WM_RELOAD_NOTES, 0, 0);
         break;
     case IDM_DONATE:
-        DialogBoxParamA(g_app.instance, MAKEINTRESOURCEA(IDD_DONATE), window, DonateDialogProc, 0);
+        ShowDonateDialog(window);
         break;
     case IDM_VISIT_SITE:
         VisitInternetSite(window);

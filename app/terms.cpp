@@ -40,12 +40,17 @@ bool CheckTermsAccepted() {
     if (AcceptedEarlier(acceptance)) return true;
     if (ShowMessage(nullptr, disclaimer.c_str(), MB_ICONWARNING | MB_YESNO) != IDYES) return false;
     std::FILE *file = std::fopen(kAcceptanceFileName, "w+");
-    if (!file) {
+    // Flushed and checked before the close: some C runtimes forget a failed
+    // flush by the time fclose returns.
+    bool recorded = file && std::fputs(acceptance.c_str(), file) >= 0 && std::fflush(file) == 0 &&
+                    !std::ferror(file);
+    if (file && std::fclose(file) != 0) recorded = false;
+    if (!recorded) {
+        // An acceptance that did not reach the disk counts as never recorded.
+        if (file) std::remove(kAcceptanceFileName);
         ShowMessage(nullptr, creationError.c_str());
         return false;
     }
-    std::fputs(acceptance.c_str(), file);
-    std::fclose(file);
     if (ShowMessage(nullptr, linksQuestion.c_str(), MB_ICONWARNING | MB_YESNO) == IDYES)
         DialogBoxParamA(g_app.instance, MAKEINTRESOURCEA(IDD_LINKS), nullptr, LinksDialogProc, 0);
     ShowMessage(nullptr, note.c_str());

@@ -56,5 +56,5 @@ void ExploreContainingFolder() {
     GetModuleFileNameA(nullptr, path, sizeof(path));
     char parameters[kPathBufferSize + 16];
     std::snprintf(parameters, sizeof(parameters), "/select,\"%s\"", path);
-    ShellExecuteA(nullptr, nullptr, "Explorer", parameters, nullptr, SW_SHOWNORMAL);
+    OpenWithShell(g_app.noteWindow, "Explorer", parameters, g_app.programFolder);
 }

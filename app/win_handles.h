@@ -40,16 +40,16 @@ class RegistryKey {
     HKEY key_ = nullptr;
 };
 
-// The clipboard, opened without an owner window for the lifetime of the object.
-// Clipboard managers (and Wine's bridge to the X selection) hold the clipboard
-// for a moment after every change, so a busy clipboard is tried again for up
-// to half a second before the open counts as failed.
+// The clipboard, opened without an owner window for the lifetime of the
+// object. A busy clipboard is tried again until `deadline` (a GetTickCount
+// value) before the open counts as failed.
 class OpenClipboardSession {
   public:
-    OpenClipboardSession() {
-        for (int attempt = 0; attempt < 50 && !open_; ++attempt) {
-            if (attempt > 0) Sleep(10);
+    explicit OpenClipboardSession(DWORD deadline) {
+        for (;;) {
             open_ = OpenClipboard(nullptr) != FALSE;
+            if (open_ || static_cast<LONG>(GetTickCount() - deadline) >= 0) break;
+            Sleep(10);
         }
     }
     ~OpenClipboardSession() { close(); }

@@ -1,27 +1,47 @@
-// The program's only ways to the clipboard: CF_TEXT in, CF_TEXT out.
+// The program's only ways to the clipboard. Text that the ANSI code page holds
+// travels as CF_TEXT, as it always has; other text as Unicode, so that no
+// character ever turns into '?'.
 #pragma once
 #include <cstddef>
+#include "text_rules.h"
 
 constexpr size_t kClipboardTextLimit = 4096;
+extern const char kClipboardTooBigMessage[];
 
-using ClipboardTextAction = void (*)(const char *bytes, size_t blockSize, void *context);
+// The clipboard's text, as a reader is given it: exactly one of the two is set.
+struct ClipboardContent {
+    // The CF_TEXT block (ANSI bytes, terminator and any slack included) when
+    // the ANSI code page holds the text exactly, or when there is no Unicode text.
+    const char *ansi = nullptr;
+    size_t ansiBlockSize = 0;
+    // Otherwise the Unicode text, fewer than kClipboardTextLimit units.
+    const char16_t *wide = nullptr;
+    size_t wideLength = 0;
+};
 
-// Opens the clipboard, takes its text block (at most kClipboardTextLimit bytes
-// including the terminator), runs `action` on the locked bytes while the
-// clipboard is still open, then lets go. Reports its own failures; returns
-// whether the action ran.
+using ClipboardTextAction = void (*)(const ClipboardContent &text, void *context);
+
+// Opens the clipboard, takes its text (a CF_TEXT block of at most
+// kClipboardTextLimit bytes including the terminator, or a Unicode text of
+// fewer units), runs `action` while the clipboard is still open, then lets go.
+// Reports its own failures; returns whether the action ran.
 bool ReadClipboardText(ClipboardTextAction action, void *context);
 
 template <class Action> bool ReadClipboardText(Action &action) {
-    return ReadClipboardText([](const char *bytes, size_t size,
-                                void *context) { (*static_cast<Action *>(context))(bytes, size); },
+    return ReadClipboardText([](const ClipboardContent &text,
+                                void *context) { (*static_cast<Action *>(context))(text); },
                              &action);
 }
 
-// Replaces the whole clipboard with `text` as CF_TEXT; reports failures.
+// Replace the whole clipboard with `text`, as CF_TEXT or as Unicode text;
+// report failures. On failure the clipboard keeps what it held.
 void PutClipboardText(const char *text);
+void PutClipboardUnicodeText(const char16_t *text);
 
-enum class CaseConversion { Lower, Upper, Invert };
+// Replaces the whole clipboard with one block of `size` bytes in `format`.
+// The block is filled before the clipboard is opened, and one time budget
+// covers a busy clipboard's open and empty.
+void PutClipboardData(unsigned format, const void *bytes, size_t size);
 
 // Rewrites the clipboard text with one of the case conversions.
 void ConvertClipboardText(CaseConversion conversion);

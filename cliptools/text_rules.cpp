@@ -2,15 +2,19 @@
 #include <cstring>
 
 namespace {
+
 bool IsTrimmed(char c) {
     return c == ' ' || c == '\n' || c == '\t';
 }
-bool IsUpper(char c) {
-    return c >= 'A' && c <= 'Z';
+
+template <class Char> Char Converted(Char c, CaseConversion conversion) {
+    bool lower = c >= 'a' && c <= 'z';
+    bool upper = c >= 'A' && c <= 'Z';
+    if (lower && conversion != CaseConversion::Lower) return static_cast<Char>(c - 0x20);
+    if (upper && conversion != CaseConversion::Upper) return static_cast<Char>(c + 0x20);
+    return c;
 }
-bool IsLower(char c) {
-    return c >= 'a' && c <= 'z';
-}
+
 } // namespace
 
 void TrimText(char *text) {
@@ -23,21 +27,30 @@ void TrimText(char *text) {
     if (start > 0) std::memmove(text, text + start, length - start + 1);
 }
 
-void ToUpperText(char *text) {
+void ConvertCase(char *text, CaseConversion conversion, LeadBytePredicate isLeadByte) {
+    for (; *text; ++text) {
+        if (isLeadByte && isLeadByte(static_cast<unsigned char>(*text))) {
+            if (text[1] == '\0') break; // a lead byte cut off at the end stays alone
+            ++text;                     // its trail byte may look like a letter: skip it
+            continue;
+        }
+        *text = Converted(*text, conversion);
+    }
+}
+
+void ConvertCase(char16_t *text, CaseConversion conversion) {
     for (; *text; ++text)
-        if (IsLower(*text)) *text = static_cast<char>(*text - 0x20);
+        *text = Converted(*text, conversion);
+}
+
+void ToUpperText(char *text) {
+    ConvertCase(text, CaseConversion::Upper);
 }
 
 void ToLowerText(char *text) {
-    for (; *text; ++text)
-        if (IsUpper(*text)) *text = static_cast<char>(*text + 0x20);
+    ConvertCase(text, CaseConversion::Lower);
 }
 
 void InvertCaseText(char *text) {
-    for (; *text; ++text) {
-        if (IsLower(*text))
-            *text = static_cast<char>(*text - 0x20);
-        else if (IsUpper(*text))
-            *text = static_cast<char>(*text + 0x20);
-    }
+    ConvertCase(text, CaseConversion::Invert);
 }

@@ -55,7 +55,8 @@ void RefreshLinkStates(HWND dialog) {
 }
 
 void ProcessLinks(HWND dialog) {
-    if (ShowMessage(dialog, "Process the specified links?", MB_YESNO | MB_ICONWARNING) == IDNO)
+    // Only a Yes acts: a box that could not be shown (0) deletes nothing.
+    if (ShowMessage(dialog, "Process the specified links?", MB_YESNO | MB_ICONWARNING) != IDYES)
         return;
     {
         CursorSwap wait(WaitCursor());

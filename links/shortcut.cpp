@@ -102,7 +102,7 @@ void CreateProgramLink(HWND owner, const char *location) {
             std::snprintf(message, sizeof(message),
                           "The link '%s' already exists. It links to '%s'.\n\nOverwrite?",
                           linkPath.c_str(), target);
-            if (ShowMessage(nullptr, message, MB_YESNO | MB_ICONWARNING) == IDNO) return;
+            if (ShowMessage(nullptr, message, MB_YESNO | MB_ICONWARNING) != IDYES) return;
         }
     }
     if (!WriteLink(linkPath, exe, WorkingFolderOf(exe)))

@@ -4,7 +4,8 @@
 #include <string>
 
 constexpr size_t kBackupTitleLength = 28;
-constexpr size_t kMaxBackupNameLength = 260;
+// A path and its terminator must fit MAX_PATH (260): 259 characters at most.
+constexpr size_t kMaxBackupNameLength = 259;
 
 // The first 28 bytes of the note (missing bytes count as zero) with every byte
 // that may not stand in a file name, or is not plain printable ASCII, made '_'.

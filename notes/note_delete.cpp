@@ -4,9 +4,20 @@
 #include "../ui/note_window.h"
 #include "backup_name.h"
 #include "note_store.h"
+#include <cstdio>
 #include <ctime>
 
 namespace {
+
+// A note whose file stays (read-only, or held open by another program) must
+// not pass for deleted.
+void DeleteNoteFile(HWND window, const char *noteFile) {
+    if (DeleteFileA(noteFile)) return;
+    char message[kPathBufferSize + 96];
+    std::snprintf(message, sizeof(message),
+                  "ERROR: Could not delete '%s'. The note has not been deleted.", noteFile);
+    ShowMessage(window, message);
+}
 
 bool AskYes(HWND window, const char *question) {
     return ShowMessage(window, question, MB_ICONWARNING | MB_YESNO) == IDYES;
@@ -19,7 +30,7 @@ void BackUpAndDelete(HWND window, const char *noteFile, int32_t slot) {
     if (!BackupFileName(backup, slot)) return;
     ShowMessage(window, backup.c_str());
     if (CopyFileA(noteFile, backup.c_str(), TRUE)) {
-        DeleteFileA(noteFile);
+        DeleteNoteFile(window, noteFile); // the backup stays either way: it is a copy
         return;
     }
     ShowMessage(window, "ERROR: The Backup operation failed.\n\nREASON: The file or folder may be "
@@ -61,7 +72,7 @@ void DeleteNote(HWND window) {
         if (AskYes(window, "Make a backup of the Quillsheet?\n\nContinue?"))
             BackUpAndDelete(window, noteFile, slot);
         else
-            DeleteFileA(noteFile);
+            DeleteNoteFile(window, noteFile);
     }
     SendMessageA(window, WM_RELOAD_NOTES, 0, 0);
 }

@@ -1,9 +1,13 @@
 #include "note_store.h"
 #include "../app/win_handles.h"
 #include "../cliptools/clipboard.h"
+#include "../cliptools/code_page.h"
+#include "../cliptools/utf8.h"
 #include "text_mode.h"
 #include <cstdio>
 #include <cstring>
+
+const char kNothingToSaveMessage[] = "The Clipboard text is empty: there is nothing to save.";
 
 namespace {
 
@@ -48,7 +52,14 @@ bool WriteAll(HANDLE file, const std::string &bytes) {
     return true;
 }
 
-void SaveNoteFromClipboard(const char *bytes, size_t blockSize) {
+// Saves a new note in the lowest free slot: `text` is ANSI text, or UTF-8
+// text that the file then marks as such.
+void SaveNewNote(const char *text, size_t length, bool utf8) {
+    if (length == 0) {
+        // An empty file would hold its slot for ever without ever being listed.
+        ShowMessage(g_app.noteWindow, kNothingToSaveMessage);
+        return;
+    }
     char path[kPathBufferSize] = {};
     int32_t slot = 0;
     for (; slot < kMaxNotes; ++slot) {
@@ -67,11 +78,9 @@ void SaveNoteFromClipboard(const char *bytes, size_t blockSize) {
         ShowMessage(g_app.noteWindow, message);
         return;
     }
-    // Only the text is a note: the terminator and whatever the block holds
-    // after it are not written.
-    const void *end = std::memchr(bytes, '\0', blockSize);
-    size_t length = end ? static_cast<const char *>(end) - bytes : blockSize;
-    bool written = WriteAll(file.get(), EncodeTextMode(bytes, length));
+    std::string stored = utf8 ? kUtf8Mark : "";
+    stored += EncodeTextMode(text, length);
+    bool written = WriteAll(file.get(), stored);
     bool closed = file.reset();
     if (!written || !closed) {
         // A half-written file must not pass for a saved note.
@@ -82,6 +91,26 @@ void SaveNoteFromClipboard(const char *bytes, size_t blockSize) {
         return;
     }
     LoadNotes();
+}
+
+void SaveClipboardText(const ClipboardContent &text) {
+    if (text.ansi) {
+        // Only the text is a note: the terminator and whatever the block
+        // holds after it are not written.
+        const void *end = std::memchr(text.ansi, '\0', text.ansiBlockSize);
+        size_t length = end ? static_cast<const char *>(end) - text.ansi : text.ansiBlockSize;
+        SaveNewNote(text.ansi, length, false);
+        return;
+    }
+    // Text the ANSI code page would spoil is kept as UTF-8. The mark, the
+    // text and a terminator must fit a note's buffer, so that it loads whole.
+    static char utf8[kNoteTextSize];
+    size_t length = Utf16ToUtf8(text.wide, text.wideLength, utf8, sizeof(utf8));
+    if (kUtf8MarkSize + length + 1 > kNoteTextSize) {
+        ShowMessage(g_app.noteWindow, kClipboardTooBigMessage);
+        return;
+    }
+    SaveNewNote(utf8, length, true);
 }
 
 } // namespace
@@ -98,13 +127,29 @@ void LoadNotes() {
     char path[kPathBufferSize];
     for (int32_t slot = 0; slot < kMaxNotes; ++slot) {
         NoteFileName(path, slot);
-        if (!ReadNoteFile(path, table.records[next].text)) continue;
-        table.records[next].slot = slot;
+        NoteRecord &record = table.records[next];
+        if (!ReadNoteFile(path, record.text)) continue;
+        record.utf8 = TakeUtf8Mark(record.text);
+        record.slot = slot;
         ++next;
     }
 }
 
 void PasteNewNote() {
-    auto save = [](const char *bytes, size_t size) { SaveNoteFromClipboard(bytes, size); };
+    auto save = [](const ClipboardContent &text) { SaveClipboardText(text); };
     ReadClipboardText(save);
+}
+
+void NoteTextAsUnicode(const NoteRecord &note, char16_t (&text)[kNoteTextSize]) {
+    Utf8ToUtf16(note.text, std::strlen(note.text), text, kNoteTextSize);
+}
+
+void NoteTextAsAnsi(const NoteRecord &note, char *out, size_t outSize) {
+    if (!note.utf8) {
+        std::snprintf(out, outSize, "%s", note.text);
+        return;
+    }
+    static char16_t wide[kNoteTextSize];
+    NoteTextAsUnicode(note, wide);
+    ToAnsiForDisplay(wide, out, outSize);
 }

@@ -8,6 +8,9 @@ constexpr int kNoteTextSize = 4096;
 struct NoteRecord {
     char text[kNoteTextSize];
     int32_t slot;
+    // The file began with the UTF-8 mark: `text` is UTF-8 (without the mark)
+    // rather than ANSI text.
+    bool utf8;
 };
 
 // Filled compactly in ascending slot order; records past the last loaded file

@@ -1,4 +1,5 @@
 #include "text_mode.h"
+#include <cstring>
 
 size_t DecodeTextMode(const char *stored, size_t storedSize, char *out, size_t outSize) {
     if (outSize == 0) return 0;
@@ -24,4 +25,10 @@ std::string EncodeTextMode(const char *text, size_t length) {
         stored += text[i];
     }
     return stored;
+}
+
+bool TakeUtf8Mark(char *text) {
+    if (std::strncmp(text, kUtf8Mark, kUtf8MarkSize) != 0) return false;
+    std::memmove(text, text + kUtf8MarkSize, std::strlen(text + kUtf8MarkSize) + 1);
+    return true;
 }

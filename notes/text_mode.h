@@ -11,3 +11,12 @@ size_t DecodeTextMode(const char *stored, size_t storedSize, char *out, size_t o
 
 // The stored form of a text: each LF becomes CR LF, every other byte stays.
 std::string EncodeTextMode(const char *text, size_t length);
+
+// A note file that begins with the UTF-8 byte-order mark holds UTF-8 text,
+// whoever wrote it; any other file holds text in the ANSI code page.
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+constexpr size_t kUtf8MarkSize = 3;
+
+// True when the decoded text starts with the mark, which is then taken off
+// (the rest moves to the front).
+bool TakeUtf8Mark(char *text);

@@ -12,6 +12,7 @@ quillet_need_packages() {
     command -v Xvfb >/dev/null || missing="$missing xvfb"
     command -v xdpyinfo >/dev/null || missing="$missing x11-utils"
     command -v xdotool >/dev/null || missing="$missing xdotool"
+    command -v xclip >/dev/null || missing="$missing xclip"
     [ -f /usr/src/googletest/CMakeLists.txt ] || missing="$missing googletest"
     command -v clang++ >/dev/null || missing="$missing clang"
     ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || missing="$missing libclang-rt-dev"
@@ -99,6 +100,19 @@ quillet_stop() {
     QUILLET_XVFB_PID=""
 }
 
+# A copy of the ready prefix whose virtual desktop is 1280x600, for the
+# small-screen test; it runs with a server of its own (tests/run_in_prefix.sh).
+quillet_small_prefix() {
+    local build="$1" small="$1/wineprefix-small"
+    [ -f "$small/.quillet-ready" ] && return 0
+    rm -rf "$small"
+    cp -a "$build/wineprefix" "$small"
+    rm -f "$small/.quillet-ready"
+    WINEPREFIX="$small" wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x600 /f >/dev/null 2>&1
+    WINEPREFIX="$small" wineserver -w
+    touch "$small/.quillet-ready"
+}
+
 # Builds into BUILD, then starts a private Xvfb and BUILD's Wine prefix with a
 # warm server; both are stopped when the calling script exits.
 quillet_rig() {
@@ -108,6 +122,7 @@ quillet_rig() {
     quillet_stop_on_exit
     quillet_start_xvfb
     quillet_prefix "$build/wineprefix"
+    quillet_small_prefix "$build"
     wineserver -p </dev/null >/dev/null 2>&1
     wine wineboot </dev/null >/dev/null 2>&1
 }

@@ -106,11 +106,13 @@ void FillNoteLists(HWND window) {
     HWND indexList = Control(window, IDC_INDEX_LIST);
     SendMessageA(noteList, LB_RESETCONTENT, 0, 0);
     SendMessageA(indexList, LB_RESETCONTENT, 0, 0);
+    static char ansi[2 * kNoteTextSize]; // a double-byte code page may need two per character
     static char display[kRowBufferSize];
     static char indexRow[kRowBufferSize];
     for (const NoteRecord &record : g_app.notes.records) {
         if (record.text[0] == '\0') continue;
-        MakeDisplayText(record.text, display, sizeof(display));
+        NoteTextAsAnsi(record, ansi, sizeof(ansi));
+        MakeDisplayText(ansi, display, kNoteTextSize); // room left for the index suffix
         LRESULT row = SendMessageA(noteList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(display));
         if (row >= 0) SendMessageA(noteList, LB_SETITEMDATA, row, record.slot);
         MakeIndexRow(display, record.slot, indexRow, sizeof(indexRow));
@@ -131,7 +133,13 @@ void CopySelectedNote(HWND window) {
         return;
     }
     const NoteRecord *note = FindNoteBySlot(g_app.notes, SlotOfNoteRow(window, row));
-    if (note) PutClipboardText(note->text);
+    if (note && note->utf8) {
+        static char16_t wide[kNoteTextSize];
+        NoteTextAsUnicode(*note, wide);
+        PutClipboardUnicodeText(wide);
+    } else if (note) {
+        PutClipboardText(note->text);
+    }
     SlideNoteWindow(window, 1);
     EnableWindow(Control(window, IDC_NOTE_LIST), TRUE);
     ShowWindow(window, SW_HIDE);
@@ -143,10 +151,12 @@ void OpenSelectedNote(HWND window) {
         ShowMessage(window, "Nothing selected.");
         return;
     }
+    // Taken now: the lists may be refilled while the notice is up.
+    int32_t slot = SlotOfNoteRow(window, row);
     ShowMessage(window, "'Refresh' to load any alterations to data.", MB_ICONINFORMATION);
     char path[kPathBufferSize];
-    NoteFileName(path, SlotOfNoteRow(window, row));
-    ShellExecuteA(window, nullptr, path, nullptr, nullptr, SW_SHOWNORMAL);
+    NoteFileName(path, slot);
+    OpenWithShell(window, path);
 }
 
 INT_PTR CALLBACK NoteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -29,7 +29,7 @@ void SizeNoteWindow(HWND window, int32_t extra) {
     int scrollHeight = 0;
     if (GetScrollBarInfo(list, OBJID_HSCROLL, &scroll))
         scrollHeight = scroll.rcScrollBar.bottom - scroll.rcScrollBar.top;
-    int height = NoteWindowHeight(rows, itemHeight, scrollHeight, extra);
+    int height = NoteWindowHeight(rows, itemHeight, scrollHeight, extra, work.bottom - work.top);
     SetWindowPos(window, HWND_TOP, work.left, work.bottom - height, work.right - work.left, height,
                  SWP_FRAMECHANGED);
 }

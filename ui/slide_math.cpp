@@ -19,10 +19,15 @@ uint32_t MenuShowDelayFromValue(bool read, unsigned long type, const unsigned ch
     return static_cast<uint32_t>(value);
 }
 
+uint32_t SlideDelay(uint32_t delay) {
+    if (delay == 0) return 0;
+    if (delay < kMinSlideDelay) return kMinSlideDelay;
+    if (delay > kMaxSlideDelay) return kMaxSlideDelay;
+    return delay;
+}
+
 double SlideStep(uint32_t delay, int height) {
-    double v = static_cast<double>(delay);
-    if (v > kMaxSlideDelay) v = kMaxSlideDelay;
-    return v / 1000 / 10 * height;
+    return static_cast<double>(SlideDelay(delay)) / 1000 / 10 * height;
 }
 
 std::vector<int> SlidePositions(uint32_t delay, int workBottom, int height, bool in) {
@@ -42,6 +47,7 @@ std::vector<int> SlidePositions(uint32_t delay, int workBottom, int height, bool
     return positions;
 }
 
-int NoteWindowHeight(int rows, int itemHeight, int scrollBarHeight, int extra) {
-    return rows * itemHeight + scrollBarHeight + extra + 40;
+int NoteWindowHeight(int rows, int itemHeight, int scrollBarHeight, int extra, int workHeight) {
+    int height = rows * itemHeight + scrollBarHeight + extra + 40;
+    return height > workHeight ? workHeight : height;
 }

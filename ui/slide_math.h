@@ -4,6 +4,7 @@
 #include <vector>
 
 constexpr uint32_t kDefaultMenuShowDelay = 200;
+constexpr uint32_t kMinSlideDelay = 200;
 constexpr uint32_t kMaxSlideDelay = 800;
 
 // Registry value types as the registry reports them.
@@ -15,7 +16,12 @@ constexpr unsigned long kRegistryDword = 4; // REG_DWORD
 uint32_t MenuShowDelayFromValue(bool read, unsigned long type, const unsigned char *data,
                                 unsigned long size);
 
-// Pixels per frame: delay (capped at 800) / 1000 / 10 x height.
+// The delay a slide goes by: 0 stays 0 (one frame at the end); 1 to 199
+// slide as 200, since a smaller delay would only mean more, slower frames;
+// 800 and above slide as 800.
+uint32_t SlideDelay(uint32_t delay);
+
+// Pixels per frame: SlideDelay(delay) / 1000 / 10 x height.
 double SlideStep(uint32_t delay, int height);
 
 // Top edge of each frame of a slide, in order. In: from bottom to bottom - height;
@@ -23,5 +29,7 @@ double SlideStep(uint32_t delay, int height);
 // to the end.
 std::vector<int> SlidePositions(uint32_t delay, int workBottom, int height, bool in);
 
-// Height of the note window: rows, scroll bar, extra strip and 40 pixels.
-int NoteWindowHeight(int rows, int itemHeight, int scrollBarHeight, int extra);
+// Height of the note window: rows, scroll bar, extra strip and 40 pixels, but
+// never taller than the work area, so that its title bar and buttons stay on
+// the screen and the list scrolls instead.
+int NoteWindowHeight(int rows, int itemHeight, int scrollBarHeight, int extra, int workHeight);

@@ -10,6 +10,9 @@ namespace {
 
 const char kDonationUrl[] = QUILLET_DONATION_URL;
 HBITMAP g_donateBitmap;
+// The one open donation dialog: the tray works while it is up, and a second
+// request brings this one forward rather than opening another.
+HWND g_openDialog;
 
 void OnClose(HWND dialog) {
     if (g_donateBitmap) DeleteObject(g_donateBitmap);
@@ -27,6 +30,7 @@ bool CheckDonationUrl(HWND dialog) {
 }
 
 void OnInitDialog(HWND dialog) {
+    g_openDialog = dialog;
     FrameWindow(dialog, "Donate", true, 0, 0, false, SW_SHOWNORMAL);
     g_donateBitmap = static_cast<HBITMAP>(LoadImageA(g_app.instance, MAKEINTRESOURCEA(IDB_DONATE),
                                                      IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
@@ -41,10 +45,19 @@ void OnInitDialog(HWND dialog) {
 }
 
 void OnDonateButton(HWND dialog) {
-    if (CheckDonationUrl(dialog)) OpenViaReferralPage(kDonationUrl);
+    if (CheckDonationUrl(dialog)) OpenViaReferralPage(dialog, kDonationUrl);
 }
 
 } // namespace
+
+void ShowDonateDialog(HWND owner) {
+    if (g_openDialog && IsWindow(g_openDialog)) {
+        SetForegroundWindow(g_openDialog);
+        return;
+    }
+    DialogBoxParamA(g_app.instance, MAKEINTRESOURCEA(IDD_DONATE), owner, DonateDialogProc, 0);
+    g_openDialog = nullptr;
+}
 
 INT_PTR CALLBACK DonateDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
@@ -56,6 +69,9 @@ INT_PTR CALLBACK DonateDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         return FALSE;
     case WM_CLOSE:
         OnClose(dialog);
+        return FALSE;
+    case WM_DESTROY:
+        if (g_openDialog == dialog) g_openDialog = nullptr;
         return FALSE;
     default:
         return FALSE;

@@ -12,40 +12,52 @@ const char kWebQuestionNote[] =
     "\n\nPLEASE NOTE: This will generate a HTML page that can be checked for routed personal "
     "information by viewing the source. Your firewall will not be queried for permission.";
 
-bool WritePage(const std::string &path, const std::string &text) {
+enum class PageWrite { Written, NotCreated, Failed };
+
+PageWrite WritePage(const std::string &path, const std::string &text) {
     UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return false;
+    if (!file.valid()) return PageWrite::NotCreated;
     std::string stored = EncodeTextMode(text.data(), text.size());
     DWORD wrote = 0;
-    WriteFile(file.get(), stored.data(), static_cast<DWORD>(stored.size()), &wrote, nullptr);
-    return true;
-}
-
-void OpenWithDefaultHandler(const char *target) {
-    ShellExecuteA(nullptr, nullptr, target, nullptr, nullptr, SW_SHOWNORMAL);
+    bool written =
+        WriteFile(file.get(), stored.data(), static_cast<DWORD>(stored.size()), &wrote, nullptr) &&
+        wrote == stored.size();
+    if (file.reset() && written) return PageWrite::Written;
+    // A truncated page must never be opened.
+    DeleteFileA(path.c_str());
+    return PageWrite::Failed;
 }
 
 } // namespace
 
-void OpenViaReferralPage(const char *url) {
+void OpenViaReferralPage(HWND owner, const char *url) {
     std::string path;
-    if (ReferralPagePath(std::getenv("TEMP"), std::getenv("TMP"), path) &&
-        WritePage(path, ComposeReferralPage(ReferralPageName(), url))) {
-        OpenWithDefaultHandler(path.c_str());
-        return;
+    if (ReferralPagePath(std::getenv("TEMP"), std::getenv("TMP"), path)) {
+        switch (WritePage(path, ComposeReferralPage(ReferralPageName(), url))) {
+        case PageWrite::Written:
+            OpenWithShell(owner, path.c_str());
+            return;
+        case PageWrite::Failed: {
+            std::string message = "ERROR: Could not write '" + path + "'.";
+            ShowMessage(owner, message.c_str());
+            break;
+        }
+        case PageWrite::NotCreated:
+            break;
+        }
     }
-    OpenWithDefaultHandler(url);
+    OpenWithShell(owner, url);
 }
 
 void VisitInternetSite(HWND owner) {
     std::string question = std::string("Visit Internet Site?") + kWebQuestionNote;
     if (ShowMessage(owner, question.c_str(), MB_ICONWARNING | MB_YESNO) == IDYES)
-        OpenViaReferralPage(QUILLET_SITE_URL);
+        OpenViaReferralPage(owner, QUILLET_SITE_URL);
 }
 
 void CheckForUpdates() {
     std::string question = std::string("Check for 'Quillet' updates?") + kWebQuestionNote;
     if (ShowMessage(nullptr, question.c_str(), MB_ICONWARNING | MB_YESNO) == IDYES)
-        OpenViaReferralPage(UpdateUrl().c_str());
+        OpenViaReferralPage(nullptr, UpdateUrl().c_str());
 }

@@ -1,5 +1,7 @@
 #include "driver.h"
+#include "res/resource.h"
 #include "support/browser_recorder.h"
+#include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -238,6 +240,11 @@ bool Quillet::NoBoxFor(int ms) {
     return WaitForBox(ms).window == nullptr;
 }
 
+void Quillet::ExitAndExpectOne() {
+    Command(IDM_EXIT);
+    EXPECT_EQ(WaitForExit(), 1u);
+}
+
 DWORD Quillet::WaitForExit(int timeoutMs) {
     if (!process_.hProcess) return STILL_ACTIVE;
     WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeoutMs));
@@ -404,4 +411,96 @@ RECT WindowRect(HWND window) {
     RECT rect = {};
     GetWindowRect(window, &rect);
     return rect;
+}
+
+void SetClipboardUnicode(const std::u16string &text) {
+    if (!OpenClipboardRetrying()) return;
+    EmptyClipboard();
+    size_t size = (text.size() + 1) * sizeof(char16_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    std::memcpy(GlobalLock(block), text.c_str(), size);
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+    CloseClipboard();
+    SettleClipboard();
+}
+
+std::u16string ClipboardUnicode() {
+    if (!OpenClipboardRetrying()) return u"<clipboard busy>";
+    std::u16string text = u"<no text>";
+    if (HANDLE block = GetClipboardData(CF_UNICODETEXT)) {
+        if (const char16_t *data = static_cast<const char16_t *>(GlobalLock(block))) {
+            text = data;
+            GlobalUnlock(block);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+bool WaitForClipboardUnicode(const std::u16string &expected, int timeoutMs) {
+    // Read only after a change, so as not to contend with the program's own open.
+    DWORD sequence = GetClipboardSequenceNumber();
+    if (ClipboardUnicode() == expected) return true;
+    return WaitFor(timeoutMs, [&] {
+        if (GetClipboardSequenceNumber() == sequence) return false;
+        Sleep(50);
+        sequence = GetClipboardSequenceNumber();
+        return ClipboardUnicode() == expected;
+    });
+}
+
+std::string Title(const char *part) {
+    return std::string(kVersion) + " - " + part + " - VANTLER";
+}
+
+HWND List(Quillet &q) {
+    return GetDlgItem(q.noteWindow(), IDC_NOTE_LIST);
+}
+
+bool WaitShown(Quillet &q, const char *titlePart) {
+    return WaitFor(10000, [&] {
+        return IsWindowVisible(q.noteWindow()) && WindowText(q.noteWindow()) == Title(titlePart) &&
+               IsWindowEnabled(List(q));
+    });
+}
+
+bool WaitHidden(Quillet &q) {
+    return WaitFor(10000, [&] { return !IsWindowVisible(q.noteWindow()); });
+}
+
+void ChooseRow(Quillet &q, int row) {
+    SendMessageA(List(q), LB_SETCURSEL, row, 0);
+    PostMessageA(q.noteWindow(), WM_COMMAND, MAKEWPARAM(IDC_NOTE_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(List(q)));
+}
+
+bool RunUnixProgram(const std::string &commandLine, int timeoutMs) {
+    // Wine gives no usable process handle for a Unix program, so a shell runs
+    // it and leaves its exit status in a file when it is done.
+    static int runs = 0;
+    std::string folder = FreshFolder("unix-run-" + std::to_string(++runs));
+    std::string status = folder + "status";
+    WriteFileBytes(folder + "run.sh", commandLine + "\necho $? > '" + UnixPath(status) +
+                                          ".part' && mv '" + UnixPath(status) + ".part' '" +
+                                          UnixPath(status) + "'\n");
+    std::string command = "Z:\\bin\\sh " + UnixPath(folder + "run.sh");
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return false;
+    if (process.hProcess) CloseHandle(process.hProcess);
+    if (process.hThread) CloseHandle(process.hThread);
+    return WaitFor(timeoutMs, [&] { return Exists(status); }) &&
+           ReadFileBytes(status).substr(0, 1) == "0";
+}
+
+std::string UnixPath(const std::string &windowsPath) {
+    std::string path = windowsPath.substr(windowsPath.rfind(':') + 1);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
 }

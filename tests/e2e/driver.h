@@ -69,6 +69,9 @@ class Quillet {
     HWND WaitForWindow(const std::string &title, int timeoutMs = 10000, bool visible = true);
     std::vector<HWND> TopWindows() const;
 
+    // Chooses Exit from the tray menu and expects the normal exit code.
+    void ExitAndExpectOne();
+
     // Exit code after the process ended, or STILL_ACTIVE after the timeout.
     DWORD WaitForExit(int timeoutMs = 15000);
     bool Running() const;
@@ -86,6 +89,25 @@ void SetClipboardNonText();
 std::string ClipboardText();
 // Waits until the clipboard text differs from `before`; returns it.
 std::string WaitForClipboardChange(const std::string &before, int timeoutMs = 5000);
+
+// Unicode text (CF_UNICODETEXT) of the shared clipboard.
+void SetClipboardUnicode(const std::u16string &text);
+std::u16string ClipboardUnicode();
+bool WaitForClipboardUnicode(const std::u16string &expected, int timeoutMs = 5000);
+
+// "Quillet v1.0.3.2 - <part> - VANTLER"
+std::string Title(const char *part);
+HWND List(Quillet &q);
+// Waits until a show has finished: visible, titled, and the list enabled again.
+bool WaitShown(Quillet &q, const char *titlePart);
+bool WaitHidden(Quillet &q);
+// Chooses a row of the Copy Note list the way a click does.
+void ChooseRow(Quillet &q, int row);
+
+// Runs a Unix program (a full path and its arguments) and waits for it.
+bool RunUnixProgram(const std::string &commandLine, int timeoutMs = 10000);
+// The Unix path of a path on drive Z:.
+std::string UnixPath(const std::string &windowsPath);
 
 std::string WindowText(HWND window);
 // The text of a control of another process, asked for with WM_GETTEXT.

@@ -19,20 +19,7 @@ const POINT kUpperCase = {990, 671}, kTimeStamp = {840, 760}, kCreateLinks = {96
 // Real input through the X server, as a user's mouse gives it: xdotool is a
 // Unix program, which Wine starts like any other.
 void Xdotool(const std::string &arguments) {
-    std::string command = "Z:\\usr\\bin\\xdotool " + arguments;
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        ADD_FAILURE() << "cannot run xdotool";
-        return;
-    }
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    if (!RunUnixProgram("/usr/bin/xdotool " + arguments)) ADD_FAILURE() << "cannot run xdotool";
 }
 
 void MoveTo(POINT at) {

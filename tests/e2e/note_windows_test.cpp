@@ -12,33 +12,6 @@ const int kNoteList = 1001, kDeleteButton = 1002, kIndexList = 1003, kRefreshBut
           kCopyrightLine = 1009;
 const int kExit = 40001, kManage = 40004, kRefreshNotes = 40005;
 
-std::string Title(const char *part) {
-    return std::string(kVersion) + " - " + part + " - VANTLER";
-}
-
-HWND List(Quillet &q) {
-    return GetDlgItem(q.noteWindow(), kNoteList);
-}
-
-// Waits until a show has finished: visible and the list enabled again.
-bool WaitShown(Quillet &q, const char *titlePart) {
-    return WaitFor(10000, [&] {
-        return IsWindowVisible(q.noteWindow()) && WindowText(q.noteWindow()) == Title(titlePart) &&
-               IsWindowEnabled(List(q));
-    });
-}
-
-bool WaitHidden(Quillet &q) {
-    return WaitFor(10000, [&] { return !IsWindowVisible(q.noteWindow()); });
-}
-
-// Chooses a row of the Copy Note list the way a click does.
-void ChooseRow(Quillet &q, int row) {
-    SendMessageA(List(q), LB_SETCURSEL, row, 0);
-    PostMessageA(q.noteWindow(), WM_COMMAND, MAKEWPARAM(kNoteList, LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(List(q)));
-}
-
 RECT ClientRectOf(HWND control, HWND parent) {
     RECT rect = WindowRect(control);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT *>(&rect), 2);
@@ -55,11 +28,6 @@ void ExpectRect(HWND control, HWND parent, int x, int y, int w, int h, const cha
     if (h >= 0) {
         EXPECT_EQ(rect.bottom - rect.top, h) << what;
     }
-}
-
-void ExitAndExpectOne(Quillet &q) {
-    q.Command(kExit);
-    EXPECT_EQ(q.WaitForExit(), 1u);
 }
 
 } // namespace
@@ -90,7 +58,7 @@ TEST(NoteWindows, CopyListSlidesUpSizedToItsNotesAndCopiesTheChosenNote) {
     ChooseRow(q, 0);
     EXPECT_EQ(WaitForClipboardChange("before"), "alpha\r\nx\ty");
     EXPECT_TRUE(WaitHidden(q));
-    ExitAndExpectOne(q);
+    q.ExitAndExpectOne();
 }
 
 TEST(NoteWindows, EachRowCopiesTheNoteItShows) {
@@ -119,7 +87,7 @@ TEST(NoteWindows, EachRowCopiesTheNoteItShows) {
         EXPECT_EQ(WaitForClipboardChange("-"), rows[row]) << "row " << row;
         ASSERT_TRUE(WaitHidden(q));
     }
-    ExitAndExpectOne(q);
+    q.ExitAndExpectOne();
 }
 
 TEST(NoteWindows, SlideRisesSteadilyToItsEnd) {
@@ -142,7 +110,7 @@ TEST(NoteWindows, SlideRisesSteadilyToItsEnd) {
     for (size_t i = 1; i < tops.size(); ++i)
         EXPECT_LT(tops[i], tops[i - 1]) << i;
     EXPECT_EQ(tops.back(), work.bottom - (rect.bottom - rect.top));
-    ExitAndExpectOne(q);
+    q.ExitAndExpectOne();
 }
 
 TEST(NoteWindows, ExitDuringASlideEndsTheProgram) {
@@ -171,7 +139,7 @@ TEST(NoteWindows, TrayClickDuringASlideStaysResponsive) {
     SetClipboardText("-");
     ChooseRow(q, 1);
     EXPECT_EQ(WaitForClipboardChange("-"), "second");
-    ExitAndExpectOne(q);
+    q.ExitAndExpectOne();
 }
 
 TEST(NoteWindows, ManageLayoutAndItsButtons) {
@@ -248,7 +216,7 @@ TEST(NoteWindows, ManageLayoutAndItsButtons) {
     PostMessageA(note, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitHidden(q));
     EXPECT_TRUE(q.Running());
-    ExitAndExpectOne(q);
+    q.ExitAndExpectOne();
 }
 
 TEST(NoteWindows, DeleteAsksTwiceAndOffersABackup) {
@@ -303,7 +271,7 @@ TEST(NoteWindows, DeleteAsksTwiceAndOffersABackup) {
     ASSERT_TRUE(WaitFor(3000, [&] { return !Exists(folder + "QuilletSlot0.txt"); }));
     EXPECT_EQ(ReadFileBytes(name.text), stored);
     EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"keep me"}));
-    ExitAndExpectOne(q);
+    q.ExitAndExpectOne();
 }
 
 TEST(NoteWindows, ABackupNeverReplacesAnExistingFile) {
@@ -334,7 +302,7 @@ TEST(NoteWindows, ABackupNeverReplacesAnExistingFile) {
     EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot0.txt"), "same first twenty-eight bytes!");
     for (const std::string &clash : clashes)
         EXPECT_EQ(ReadFileBytes(clash), "an earlier backup");
-    ExitAndExpectOne(q);
+    q.ExitAndExpectOne();
 }
 
 TEST(NoteWindows, ExitFromATrayMenuOpenedDuringASlide) {

@@ -77,16 +77,8 @@ Counts Measure(const Quillet &q, HANDLE process) {
             memory.WorkingSetSize / 1024.0};
 }
 
-HWND List(Quillet &q) {
-    return GetDlgItem(q.noteWindow(), kNoteList);
-}
-
 bool Shown(Quillet &q, const char *part) {
-    std::string title = std::string(kVersion) + " - " + part + " - VANTLER";
-    return WaitFor(10000, [&] {
-        return IsWindowVisible(q.noteWindow()) && IsWindowEnabled(List(q)) &&
-               WindowText(q.noteWindow()) == title;
-    });
+    return WaitShown(q, part);
 }
 
 bool Select(Quillet &q, int row) {

@@ -34,6 +34,15 @@ void SetDefault(const std::string &subKey, const std::string &value) {
 
 } // namespace
 
+void SetTextFileHandler(bool recorder) {
+    if (recorder) {
+        SetDefault(".txt", "QuilletTestPage");
+        return;
+    }
+    for (HKEY root : kClassRoots)
+        RegDeleteKeyA(root, "Software\\Classes\\.txt");
+}
+
 std::string UseBrowserRecorder(const char *logName) {
     std::string command = "\"" + Beside("quillet_url_recorder.exe") + "\" \"%1\"";
     SetDefault(".htm", "QuilletTestPage");

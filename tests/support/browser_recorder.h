@@ -8,6 +8,9 @@
 // .txt, http and https, and points its log at a fresh file. Returns the log path.
 std::string UseBrowserRecorder(const char *logName);
 
+// Whether note files (.txt) have a program to open them: the recorder, or none.
+void SetTextFileHandler(bool recorder);
+
 // The command lines recorded so far, waiting up to `timeoutMs` for `count` of them.
 std::vector<std::string> RecordedOpenings(const std::string &log, size_t count,
                                           int timeoutMs = 5000);

@@ -31,4 +31,7 @@ TEST(BackupName, LengthAgainstThePathLimit) {
     EXPECT_GT(name.size(), kMaxBackupNameLength);
     std::string shortName = ComposeBackupName("C:\\", 1700000000, "n");
     EXPECT_LE(shortName.size(), kMaxBackupNameLength);
+    // 260 characters leave no room for the terminator: too long.
+    EXPECT_EQ(ComposeBackupName(std::string(195, 'f').c_str(), 1700000000, "n").size(), 260u);
+    EXPECT_EQ(kMaxBackupNameLength, 259u);
 }

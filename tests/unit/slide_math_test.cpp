@@ -35,6 +35,17 @@ TEST(Slide, StepFollowsTheCappedDelay) {
     EXPECT_DOUBLE_EQ(SlideStep(0, 100), 0.0);
 }
 
+TEST(Slide, SmallDelaysSlideAsTwoHundredRatherThanCrawl) {
+    EXPECT_EQ(SlideDelay(0), 0u);
+    for (uint32_t delay : {1u, 20u, 50u, 199u})
+        EXPECT_EQ(SlidePositions(delay, 770, 300, true), SlidePositions(200, 770, 300, true))
+            << delay;
+    EXPECT_EQ(SlidePositions(1, 770, 300, true).size(), 51u) << "not 10,002 frames";
+    EXPECT_EQ(SlideDelay(200), 200u);
+    EXPECT_EQ(SlideDelay(201), 201u);
+    EXPECT_EQ(SlideDelay(5000), 800u);
+}
+
 TEST(Slide, InAt200MovesBySixPixelsToTheEnd) {
     std::vector<int> positions = SlidePositions(200, 770, 300, true);
     ASSERT_EQ(positions.size(), 51u);
@@ -93,7 +104,10 @@ TEST(Slide, TallWindowsTruncateTowardZero) {
 }
 
 TEST(Slide, WindowHeightFormula) {
-    EXPECT_EQ(NoteWindowHeight(0, 13, 17, 0), 57);
-    EXPECT_EQ(NoteWindowHeight(3, 13, 17, 50), 3 * 13 + 17 + 50 + 40);
-    EXPECT_EQ(NoteWindowHeight(50, 16, 0, 0), 840);
+    EXPECT_EQ(NoteWindowHeight(0, 13, 17, 0, 780), 57);
+    EXPECT_EQ(NoteWindowHeight(3, 13, 17, 50, 780), 3 * 13 + 17 + 50 + 40);
+    EXPECT_EQ(NoteWindowHeight(50, 16, 0, 0, 1000), 840);
+    // Never taller than the work area: the list scrolls instead.
+    EXPECT_EQ(NoteWindowHeight(50, 16, 0, 0, 580), 580);
+    EXPECT_EQ(NoteWindowHeight(50, 13, 17, 50, 580), 580);
 }

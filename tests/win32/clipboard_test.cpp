@@ -48,9 +48,9 @@ TEST(Clipboard, PutThenReadGivesTheSameText) {
     EXPECT_EQ(ClipboardText(), "Hello\r\nWorld");
     std::string got;
     size_t size = 0;
-    auto take = [&](const char *bytes, size_t blockSize) {
-        got = bytes;
-        size = blockSize;
+    auto take = [&](const ClipboardContent &text) {
+        got = text.ansi;
+        size = text.ansiBlockSize;
     };
     EXPECT_TRUE(ReadClipboardText(take));
     EXPECT_EQ(got, "Hello\r\nWorld");
@@ -60,7 +60,7 @@ TEST(Clipboard, PutThenReadGivesTheSameText) {
 TEST(Clipboard, BlockSizeLimitIsInclusive) {
     SetClipboardBlock(std::string(4095, 'x'), 4096);
     bool ran = false;
-    auto mark = [&](const char *, size_t) { ran = true; };
+    auto mark = [&](const ClipboardContent &) { ran = true; };
     {
         MessageBoxAnswerer boxes;
         EXPECT_TRUE(ReadClipboardText(mark));
@@ -84,7 +84,7 @@ TEST(Clipboard, NoTextIsReportedForPasteAndConversionAlike) {
     SetClipboardData(RegisterClipboardFormatA("Quillet test picture"), block);
     CloseClipboard();
     MessageBoxAnswerer boxes;
-    auto none = [](const char *, size_t) {};
+    auto none = [](const ClipboardContent &) {};
     EXPECT_FALSE(ReadClipboardText(none));
     ConvertClipboardText(CaseConversion::Upper);
     EXPECT_EQ(boxes.texts(), std::vector<std::string>({kNoText, kNoText}));
@@ -113,6 +113,15 @@ TEST(Clipboard, ConversionsLeaveOnlyTheConvertedText) {
     OpenClipboard(nullptr);
     EXPECT_FALSE(IsClipboardFormatAvailable(RegisterClipboardFormatA("Quillet test rich text")));
     CloseClipboard();
+}
+
+TEST(Clipboard, AFailedPutLeavesTheClipboardAsItWas) {
+    PutClipboardText("kept");
+    MessageBoxAnswerer boxes;
+    // No block of this size can be had: the failure comes before the empty.
+    PutClipboardData(CF_TEXT, "", static_cast<size_t>(1) << 60);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>({"ERROR: Could not allocate memory."}));
+    EXPECT_EQ(ClipboardText(), "kept");
 }
 
 TEST(Clipboard, EmptyTextConvertsToAnEmptyText) {
@@ -151,12 +160,16 @@ TEST(Clipboard, BusyClipboardIsReported) {
     WaitForSingleObject(opened, 10000);
     {
         MessageBoxAnswerer boxes;
+        DWORD start = GetTickCount();
         PutClipboardText("x");
-        auto none = [](const char *, size_t) {};
+        auto none = [](const ClipboardContent &) {};
         ReadClipboardText(none);
+        DWORD took = GetTickCount() - start;
         EXPECT_EQ(boxes.texts(),
                   std::vector<std::string>({"ERROR: Could not open the Clipboard.",
                                             "ERROR: Could not open the Clipboard."}));
+        // About half a second each, never nested retries (once up to 25 s).
+        EXPECT_LT(took, 5000u);
     }
     SetEvent(release);
     WaitForSingleObject(holder, 10000);

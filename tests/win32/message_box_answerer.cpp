@@ -26,6 +26,16 @@ std::vector<std::string> MessageBoxAnswerer::texts() const {
 }
 
 LRESULT CALLBACK MessageBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && t_active) {
+        char cls[64] = {};
+        GetClassNameA(reinterpret_cast<HWND>(wParam), cls, sizeof(cls));
+        size_t index = t_active->seen_.size();
+        if (std::string(cls) == "#32770" && index < t_active->answers_.size() &&
+            t_active->answers_[index] == kFailTheBox) {
+            t_active->seen_.push_back({"", "<failed box>", false});
+            return 1; // refuse the creation
+        }
+    }
     if (code == HCBT_ACTIVATE && t_active) {
         HWND box = reinterpret_cast<HWND>(wParam);
         char cls[64] = {};

@@ -13,6 +13,9 @@ struct SeenBox {
 
 class MessageBoxAnswerer {
   public:
+    // An answer that keeps the box from being created: MessageBox fails with 0.
+    static constexpr int kFailTheBox = -1;
+
     // Each box gets the next button id (IDOK, IDYES, IDNO...); IDOK once they run out.
     explicit MessageBoxAnswerer(std::vector<int> answers = {});
     ~MessageBoxAnswerer();

@@ -35,6 +35,16 @@ class NoteStoreTest : public ::testing::Test {
         SetClipboardData(CF_TEXT, block);
         CloseClipboard();
     }
+    void PutUnicode(const std::u16string &text) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        size_t size = (text.size() + 1) * sizeof(char16_t);
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+        std::memcpy(GlobalLock(block), text.c_str(), size);
+        GlobalUnlock(block);
+        SetClipboardData(CF_UNICODETEXT, block);
+        CloseClipboard();
+    }
     std::string folder_;
 };
 
@@ -150,4 +160,52 @@ TEST_F(NoteStoreTest, ClipboardOf4096BytesIsSaved) {
     PasteNewNote();
     EXPECT_EQ(ReadWholeFile(Slot(0)), std::string(4095, 'z'));
     EXPECT_EQ(std::strlen(g_app.notes.records[0].text), 4095u);
+}
+
+TEST_F(NoteStoreTest, UnicodeTextIsStoredAsAnsiOnlyWhenTheCodePageHoldsItExactly) {
+    MessageBoxAnswerer boxes;
+    PutUnicode(u"caf\u00E9 \u20AC"); // code page 1252 holds both exactly
+    PasteNewNote();
+    EXPECT_EQ(ReadWholeFile(Slot(0)), "caf\xE9 \x80");
+    PutUnicode(u"\u03A9mega\r\n"); // best fit would make it "Omega"
+    PasteNewNote();
+    EXPECT_EQ(ReadWholeFile(Slot(1)), "\xEF\xBB\xBF\xCE\xA9mega\r\r\n");
+    PutUnicode(u"\u65E5\u672C \U0001F600"); // no character for them at all
+    PasteNewNote();
+    EXPECT_EQ(ReadWholeFile(Slot(2)), "\xEF\xBB\xBF\xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80");
+    EXPECT_TRUE(boxes.seen().empty());
+    // Loaded back: the mark is gone and the record says UTF-8.
+    EXPECT_FALSE(g_app.notes.records[0].utf8);
+    EXPECT_TRUE(g_app.notes.records[1].utf8);
+    EXPECT_STREQ(g_app.notes.records[1].text, "\xCE\xA9mega\r\n");
+    char16_t wide[kNoteTextSize];
+    NoteTextAsUnicode(g_app.notes.records[2], wide);
+    EXPECT_EQ(std::u16string(wide), u"\u65E5\u672C \U0001F600");
+    char shown[64];
+    NoteTextAsAnsi(g_app.notes.records[2], shown, sizeof(shown));
+    EXPECT_STREQ(shown, "?? ??");
+}
+
+TEST_F(NoteStoreTest, AUtf8NoteMustFitWithItsMarkAndTerminator) {
+    // 1364 three-byte characters are 4092 bytes: with the mark and a
+    // terminator exactly 4096.
+    std::u16string fits(1364, u'\u65E5');
+    PutUnicode(fits);
+    MessageBoxAnswerer boxes;
+    PasteNewNote();
+    EXPECT_TRUE(boxes.seen().empty());
+    EXPECT_EQ(ReadWholeFile(Slot(0)).size(), 4095u);
+    EXPECT_EQ(std::strlen(g_app.notes.records[0].text), 4092u) << "loads whole";
+    PutUnicode(fits + u"x");
+    PasteNewNote();
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>({kClipboardTooBigMessage}));
+    EXPECT_FALSE(FileExists(Slot(1)));
+}
+
+TEST_F(NoteStoreTest, AnEmptyTextIsNotSaved) {
+    PutBlock(std::string("\0", 1));
+    MessageBoxAnswerer boxes;
+    PasteNewNote();
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>({kNothingToSaveMessage}));
+    EXPECT_FALSE(FileExists(Slot(0)));
 }

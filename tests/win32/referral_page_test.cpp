@@ -37,7 +37,7 @@ class ReferralPageTest : public ::testing::Test {
 TEST_F(ReferralPageTest, WritesThePageWithCrLfAndOpensIt) {
     Put("TEMP", folder_.substr(0, folder_.size() - 1));
     Put("TMP", "");
-    OpenViaReferralPage(QUILLET_SITE_URL);
+    OpenViaReferralPage(nullptr, QUILLET_SITE_URL);
     std::string page = ReadWholeFile(Page(folder_));
     std::string expected = ComposeReferralPage(ReferralPageName(), QUILLET_SITE_URL);
     std::string crlf;
@@ -52,19 +52,19 @@ TEST_F(ReferralPageTest, WritesThePageWithCrLfAndOpensIt) {
 TEST_F(ReferralPageTest, FallsBackToTmpThenToTheAddressItself) {
     Put("TEMP", "");
     Put("TMP", folder_); // with its trailing backslash: no second one is added
-    OpenViaReferralPage("http://www.vantler.example/a");
+    OpenViaReferralPage(nullptr, "http://www.vantler.example/a");
     EXPECT_TRUE(FileExists(Page(folder_)));
     DeleteFileA(Page(folder_).c_str());
 
     Put("TEMP", folder_ + "no such folder");
-    OpenViaReferralPage("http://www.vantler.example/b");
+    OpenViaReferralPage(nullptr, "http://www.vantler.example/b");
     Put("TEMP", folder_);
     Put("TMP", std::string(260 - 48, 't'));
-    OpenViaReferralPage("http://www.vantler.example/c");
+    OpenViaReferralPage(nullptr, "http://www.vantler.example/c");
     EXPECT_FALSE(FileExists(Page(folder_)));
     Put("TEMP", "");
     Put("TMP", "");
-    OpenViaReferralPage("http://www.vantler.example/d");
+    OpenViaReferralPage(nullptr, "http://www.vantler.example/d");
 
     // The openings run as separate processes, so their lines may come in any order.
     std::vector<std::string> opened = RecordedOpenings(log_, 4);

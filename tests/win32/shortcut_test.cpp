@@ -1,5 +1,8 @@
 #include "app/app_state.h"
 #include "links/link_rules.h"
+#include "links/links_dialog.h"
+#include "links/shell_locations.h"
+#include "res/resource.h"
 #include "links/shortcut.h"
 #include "message_box_answerer.h"
 #include <objbase.h>
@@ -85,6 +88,13 @@ TEST_F(ShortcutTest, AskesBeforeReplacingALinkToAnotherProgram) {
                                             "'C:\\windows\\notepad.exe'.\n\nOverwrite?");
     }
     EXPECT_FALSE(LinkPointsToProgram(link_.c_str()));
+    {
+        // A question that could not even be shown is no Yes.
+        MessageBoxAnswerer failed({MessageBoxAnswerer::kFailTheBox});
+        CreateProgramLink(nullptr, Location().c_str());
+        EXPECT_EQ(failed.texts(), std::vector<std::string>({"<failed box>"}));
+    }
+    EXPECT_FALSE(LinkPointsToProgram(link_.c_str()));
     MessageBoxAnswerer boxes({IDYES});
     CreateProgramLink(nullptr, Location().c_str());
     EXPECT_EQ(boxes.seen().size(), 1u);
@@ -150,4 +160,33 @@ TEST_F(ShortcutTest, ALinkHeldOpenWithoutSharingDoesNotLoad) {
     EXPECT_FALSE(LinkPointsToProgram(link_.c_str()));
     CloseHandle(held);
     EXPECT_TRUE(LinkPointsToProgram(link_.c_str()));
+}
+
+TEST_F(ShortcutTest, TheLinksDialogDeletesNothingWhenItsQuestionFails) {
+    // The dialog from the program's own resources, run in this process.
+    char exeFolder[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exeFolder, MAX_PATH);
+    std::strcpy(std::strrchr(exeFolder, '\\') + 1, "Quillet.exe");
+    HMODULE resources = LoadLibraryExA(exeFolder, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(resources, nullptr);
+    g_app.instance = resources;
+    ReadShellLocations();
+    const char *desktop = g_shellLocations[1].path;
+    CreateProgramLink(nullptr, desktop);
+    std::string link = LinkPathIn(desktop, kDeleteLinkCut);
+    ASSERT_TRUE(LinkPointsToProgram(link.c_str()));
+    HWND dialog =
+        CreateDialogParamA(resources, MAKEINTRESOURCEA(IDD_LINKS), nullptr, LinksDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    CheckDlgButton(dialog, IDC_LINK_USER_DESKTOP, BST_UNCHECKED); // would mean "delete"
+    {
+        MessageBoxAnswerer failed({MessageBoxAnswerer::kFailTheBox});
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PROCESS, BN_CLICKED), 0);
+        EXPECT_EQ(failed.texts(), std::vector<std::string>({"<failed box>"}));
+    }
+    EXPECT_TRUE(LinkPointsToProgram(link.c_str())) << "only a Yes processes the links";
+    DestroyWindow(dialog);
+    DeleteProgramLink(nullptr, desktop);
+    g_app.instance = nullptr;
+    FreeLibrary(resources);
 }

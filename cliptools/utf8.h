@@ -1,0 +1,13 @@
+// UTF-8 and UTF-16 text, free of any system call.
+#pragma once
+#include <cstddef>
+
+// Decodes `length` bytes of UTF-8 into UTF-16. Each byte that does not start a
+// well-formed sequence, or each cut-off sequence, gives one U+FFFD. Writes at
+// most outSize - 1 units, always terminated, and returns how many it wrote.
+size_t Utf8ToUtf16(const char *utf8, size_t length, char16_t *out, size_t outSize);
+
+// Encodes `length` units of UTF-16 as UTF-8; an unpaired surrogate gives
+// U+FFFD. Returns the byte count of the whole text; writes the whole sequences
+// that fit in outSize - 1 bytes, always terminated when outSize > 0.
+size_t Utf16ToUtf8(const char16_t *wide, size_t length, char *out, size_t outSize);

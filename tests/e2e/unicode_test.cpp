@@ -1,0 +1,117 @@
+// Text in any language survives paste, copy, conversions and a real X client.
+#include "driver.h"
+#include "res/resource.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kMark = "\xEF\xBB\xBF";
+// "Ωmega 日本語 😀" in UTF-16 and UTF-8.
+const std::u16string kWorldText = u"\u03A9mega \u65E5\u672C\u8A9E \U0001F600";
+const std::string kWorldUtf8 = "\xCE\xA9mega \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xF0\x9F\x98\x80";
+
+bool ManageCopy(Quillet &q, int row) {
+    q.Command(IDM_MANAGE_NOTES);
+    if (!WaitShown(q, "Manage Notes") || !SelectRow(List(q), row)) return false;
+    q.Command(IDC_COPY);
+    return true;
+}
+
+} // namespace
+
+TEST(Unicode, PastedTextKeepsEveryCharacterAndCopiesBackExactly) {
+    Quillet q(FreshFolder("unicode-paste"));
+    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    SetClipboardUnicode(kWorldText + u"\r\nnext");
+    q.Command(IDM_PASTE_NOTE);
+    ASSERT_TRUE(WaitShown(q, "Copy Note"));
+    EXPECT_EQ(ReadFileBytes(q.folder() + "QuilletSlot0.txt"), kMark + kWorldUtf8 + "\r\r\nnext");
+    // The row shows what the ANSI code page can (best fit and '?').
+    EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"Omega ??? ??__next"}));
+    SetClipboardText("other");
+    ChooseRow(q, 0);
+    EXPECT_TRUE(WaitForClipboardUnicode(kWorldText + u"\r\nnext"));
+    ASSERT_TRUE(WaitHidden(q));
+    // Manage Notes copies the same exact text.
+    SetClipboardText("other");
+    ASSERT_TRUE(ManageCopy(q, 0));
+    EXPECT_TRUE(WaitForClipboardUnicode(kWorldText + u"\r\nnext"));
+    q.ExitAndExpectOne();
+}
+
+TEST(Unicode, CaseConversionsChangeAsciiLettersOnlyAndKeepTheRest) {
+    Quillet q(FreshFolder("unicode-case"));
+    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    SetClipboardUnicode(u"stra\u00DFe \u03A9mega \u65E5\u672C abc");
+    q.Command(IDM_TO_UPPER);
+    EXPECT_TRUE(WaitForClipboardUnicode(u"STRA\u00DFE \u03A9MEGA \u65E5\u672C ABC"))
+        << "now: " << ClipboardText();
+    SetClipboardUnicode(u"a\u03A9B");
+    q.Command(IDM_INVERT_CASE);
+    EXPECT_TRUE(WaitForClipboardUnicode(u"A\u03A9b"));
+    q.Command(IDM_TO_LOWER);
+    EXPECT_TRUE(WaitForClipboardUnicode(u"a\u03A9b"));
+    q.ExitAndExpectOne();
+}
+
+TEST(Unicode, AnEditorsUtf8FileListsAndCopiesItsTextAndIsNeverChanged) {
+    std::string folder = FreshFolder("unicode-file");
+    const std::string bytes = kMark + "Gr\xC3\xBC\xC3\x9F"
+                                      "e \xE6\x97\xA5\xE6\x9C\xAC\r\n2";
+    WriteFileBytes(folder + "QuilletSlot3.txt", bytes);
+    WriteNote(folder, 1, "plain \xFC");
+    Quillet q(folder);
+    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    q.Tray(WM_LBUTTONUP);
+    ASSERT_TRUE(WaitShown(q, "Copy Note"));
+    EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"Gr\xFC\xDF"
+                                                           "e ??_2",
+                                                           "plain \xFC"}));
+    SetClipboardText("other");
+    ChooseRow(q, 0);
+    EXPECT_TRUE(WaitForClipboardUnicode(u"Gr\u00FC\u00DFe \u65E5\u672C\n2"));
+    ASSERT_TRUE(WaitHidden(q));
+    // An ANSI note still goes out as the same CF_TEXT bytes.
+    SetClipboardText("other");
+    ASSERT_TRUE(ManageCopy(q, 1));
+    EXPECT_EQ(WaitForClipboardChange("other"), "plain \xFC");
+    EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot3.txt"), bytes);
+    q.ExitAndExpectOne();
+}
+
+// Run by its own CTest test with a Japanese locale, where the ANSI code page is 932.
+TEST(CodePage932, UppercaseNeverChangesATrailByte) {
+    if (GetACP() != 932) GTEST_SKIP() << "needs code page 932 (the quillet_e2e_cp932 test)";
+    Quillet q(FreshFolder("cp932"));
+    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    // U+30C2 is 83 61: its trail byte is the letter 'a'.
+    SetClipboardText("\x83\x61 abc");
+    q.Command(IDM_TO_UPPER);
+    EXPECT_EQ(WaitForClipboardChange("\x83\x61 abc"), "\x83\x61 ABC");
+    SetClipboardText("\x83\x61 Ab");
+    q.Command(IDM_INVERT_CASE);
+    EXPECT_EQ(WaitForClipboardChange("\x83\x61 Ab"), "\x83\x61 aB");
+    q.ExitAndExpectOne();
+}
+
+TEST(Unicode, TextFromAnXClientBecomesAUtf8NoteAndGoesBackByteForByte) {
+    std::string folder = FreshFolder("unicode-xclip");
+    Quillet q(folder);
+    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    WriteFileBytes(folder + "x-in.txt", kWorldUtf8 + "\nline two");
+    ASSERT_TRUE(
+        RunUnixProgram("/usr/bin/xclip -selection clipboard -i " + UnixPath(folder + "x-in.txt")));
+    ASSERT_TRUE(WaitForClipboardUnicode(kWorldText + u"\r\nline two"));
+    q.Command(IDM_PASTE_NOTE);
+    ASSERT_TRUE(WaitShown(q, "Copy Note"));
+    EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot0.txt"), kMark + kWorldUtf8 + "\r\r\nline two");
+    SetClipboardText("other");
+    ChooseRow(q, 0);
+    ASSERT_TRUE(WaitForClipboardUnicode(kWorldText + u"\r\nline two"));
+    // What an X program pastes: UTF-8 with LF line ends.
+    std::string out = folder + "x-out.txt";
+    ASSERT_TRUE(
+        RunUnixProgram("/usr/bin/xclip -o -selection clipboard -t UTF8_STRING > " + UnixPath(out)));
+    EXPECT_EQ(ReadFileBytes(out), kWorldUtf8 + "\nline two");
+    q.ExitAndExpectOne();
+}

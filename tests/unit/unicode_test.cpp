@@ -1,0 +1,95 @@
+// Text in any language: UTF-8 notes and case changes that touch ASCII letters only.
+#include "cliptools/text_rules.h"
+#include "cliptools/utf8.h"
+#include "notes/text_mode.h"
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+std::u16string Decoded(const std::string &utf8, size_t outSize = 64) {
+    std::u16string out(outSize, u'#');
+    size_t n = Utf8ToUtf16(utf8.data(), utf8.size(), &out[0], outSize);
+    EXPECT_EQ(out[n], u'\0');
+    return out.substr(0, n);
+}
+
+std::string Encoded(const std::u16string &wide, size_t outSize = 64, size_t *needed = nullptr) {
+    std::string out(outSize, '#');
+    size_t total = Utf16ToUtf8(wide.data(), wide.size(), &out[0], outSize);
+    if (needed) *needed = total;
+    return out.substr(0, out.find('\0'));
+}
+
+// Lead bytes of code page 932.
+bool ShiftJisLead(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+} // namespace
+
+TEST(Utf8, EveryPlaneRoundTripsAndCountsItsBytes) {
+    const std::u16string text = u"\u03A9mega \u65E5\u672C\u8A9E \U0001F600 caf\u00E9";
+    const std::string utf8 =
+        "\xCE\xA9mega \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E \xF0\x9F\x98\x80 caf\xC3\xA9";
+    size_t needed = 0;
+    EXPECT_EQ(Encoded(text, 64, &needed), utf8);
+    EXPECT_EQ(needed, utf8.size());
+    EXPECT_EQ(Decoded(utf8), text);
+    // A short buffer takes whole characters only, and still counts them all.
+    EXPECT_EQ(Encoded(u"a\u65E5b", 3, &needed), "a");
+    EXPECT_EQ(needed, 5u);
+    EXPECT_EQ(Decoded(utf8, 8), text.substr(0, 7));
+    EXPECT_EQ(Decoded("\xF0\x9F\x98\x80", 2), u"") << "no half of a surrogate pair";
+}
+
+TEST(Utf8, MalformedInputBecomesReplacementCharacters) {
+    EXPECT_EQ(Encoded(u"x\xD800y\xDC00"), "x\xEF\xBF\xBDy\xEF\xBF\xBD");
+    EXPECT_EQ(Decoded("a\x80z"), u"a\uFFFDz");
+    EXPECT_EQ(Decoded("\xC0\xAF"), u"\uFFFD\uFFFD") << "overlong";
+    EXPECT_EQ(Decoded("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD") << "encoded surrogate";
+    EXPECT_EQ(Decoded("\xE6\x97z"), u"\uFFFDz") << "cut-off sequence";
+    EXPECT_EQ(Decoded("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD") << "past U+10FFFF";
+}
+
+TEST(Utf8Note, TheMarkSurvivesTheTextModeRoundTripAndIsTakenOff) {
+    std::string note = std::string(kUtf8Mark) + "\xCE\xA9\r\nline";
+    std::string stored = EncodeTextMode(note.data(), note.size());
+    EXPECT_EQ(stored, "\xEF\xBB\xBF\xCE\xA9\r\r\nline");
+    char text[64];
+    DecodeTextMode(stored.data(), stored.size(), text, sizeof(text));
+    EXPECT_TRUE(TakeUtf8Mark(text));
+    EXPECT_STREQ(text, "\xCE\xA9\r\nline");
+    char plain[] = "\xEF\xBB no mark";
+    EXPECT_FALSE(TakeUtf8Mark(plain));
+    EXPECT_STREQ(plain, "\xEF\xBB no mark");
+    char onlyMark[] = "\xEF\xBB\xBF";
+    EXPECT_TRUE(TakeUtf8Mark(onlyMark));
+    EXPECT_STREQ(onlyMark, "");
+}
+
+TEST(CaseRules, DoubleByteCharactersKeepTheirTrailBytes) {
+    // U+30C2 is 83 61 in code page 932: its trail byte is the letter 'a'.
+    char text[] = "\x83\x61 abc \x83\x41Z";
+    ConvertCase(text, CaseConversion::Upper, ShiftJisLead);
+    EXPECT_STREQ(text, "\x83\x61 ABC \x83\x41Z");
+    ConvertCase(text, CaseConversion::Lower, ShiftJisLead);
+    EXPECT_STREQ(text, "\x83\x61 abc \x83\x41z");
+    char cut[] = "ab\x83";
+    ConvertCase(cut, CaseConversion::Invert, ShiftJisLead);
+    EXPECT_STREQ(cut, "AB\x83");
+    char singleByte[] = "\x83\x61";
+    ConvertCase(singleByte, CaseConversion::Upper);
+    EXPECT_STREQ(singleByte, "\x83\x41") << "a single-byte code page has no trail bytes";
+}
+
+TEST(CaseRules, UnicodeTextChangesAsciiLettersOnly) {
+    std::u16string text = u"stra\u00DFe \u03A9mega \u65E5\u672C abc \U0001F600";
+    ConvertCase(&text[0], CaseConversion::Upper);
+    EXPECT_EQ(text, u"STRA\u00DFE \u03A9MEGA \u65E5\u672C ABC \U0001F600");
+    std::u16string mixed = u"a\u03A9B\u03C9";
+    ConvertCase(&mixed[0], CaseConversion::Invert);
+    EXPECT_EQ(mixed, u"A\u03A9b\u03C9");
+    ConvertCase(&mixed[0], CaseConversion::Lower);
+    EXPECT_EQ(mixed, u"a\u03A9b\u03C9");
+}
