@@ -13,6 +13,7 @@ quillet_need_packages() {
     command -v xdpyinfo >/dev/null || missing="$missing x11-utils"
     command -v xdotool >/dev/null || missing="$missing xdotool"
     command -v xclip >/dev/null || missing="$missing xclip"
+    command -v python3 >/dev/null || missing="$missing python3"
     [ -f /usr/src/googletest/CMakeLists.txt ] || missing="$missing googletest"
     command -v clang++ >/dev/null || missing="$missing clang"
     ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || missing="$missing libclang-rt-dev"

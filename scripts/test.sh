@@ -5,6 +5,9 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 quillet_need_packages
 BUILD="${QUILLET_BUILD_DIR:-$QUILLET_ROOT/build}"
+# The release first: two builds compared, the zip and its checksums, which
+# the quillet_release_zip test then unpacks and runs.
+"$QUILLET_ROOT/scripts/release.sh"
 quillet_rig "$BUILD"
 cd "$BUILD"
 ctest --output-on-failure --timeout 600 "$@"

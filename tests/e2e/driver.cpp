@@ -58,6 +58,9 @@ std::string ClassOf(HWND window) {
 } // namespace
 
 std::string QuilletExeBesideTests() {
+    // The release check points the driver at the exe unpacked from the zip.
+    char chosen[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("QUILLET_EXE", chosen, MAX_PATH) > 0) return chosen;
     return TestsFolder() + "Quillet.exe";
 }
 
@@ -268,10 +271,14 @@ bool OpenClipboardRetrying() {
 } // namespace
 
 // Wine hands every clipboard change on to the X selection from another
-// process; a program that reads the clipboard within the same few
-// milliseconds may find its text not yet available. A person never copies and
-// then clicks that fast, so the driver lets the change settle first.
-void SettleClipboard() {
+// process, and may still take in an older X selection that it heard of
+// before; a program that reads the clipboard within those few milliseconds
+// may find older text. A person never copies and then clicks that fast, so
+// the driver lets each change settle first: the sequence number goes quiet,
+// then an X client asks for the text. The bridge answers X requests in the
+// order its events came, so once an X client reads our text back, nothing
+// older is pending there. `utf16` is the text set, or null for no text.
+void SettleClipboard(const std::u16string *utf16) {
     DWORD sequence = GetClipboardSequenceNumber();
     for (int quiet = 0, waited = 0; quiet < 150 && waited < 3000; waited += 10) {
         Sleep(10);
@@ -279,7 +286,33 @@ void SettleClipboard() {
         quiet = now == sequence ? quiet + 10 : 0;
         sequence = now;
     }
-    ClipboardText();
+    if (!utf16) return;
+    // What an X client reads: UTF-8, each CR LF as LF.
+    std::u16string lf;
+    for (size_t i = 0; i < utf16->size(); ++i)
+        if (!((*utf16)[i] == u'\r' && i + 1 < utf16->size() && (*utf16)[i + 1] == u'\n'))
+            lf += (*utf16)[i];
+    std::string expected(4 * lf.size() + 1, '\0');
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, reinterpret_cast<const wchar_t *>(lf.c_str()),
+                                    static_cast<int>(lf.size()), &expected[0],
+                                    static_cast<int>(expected.size()), nullptr, nullptr);
+    expected.resize(bytes > 0 ? static_cast<size_t>(bytes) : 0);
+    std::string out = FreshFolder("x-selection") + "text";
+    bool seen = WaitFor(5000, [&] {
+        return RunUnixProgram("/usr/bin/xclip -o -selection clipboard -t UTF8_STRING > " +
+                              UnixPath(out)) &&
+               ReadFileBytes(out) == expected;
+    });
+    EXPECT_TRUE(seen) << "the X selection never showed the text set";
+}
+
+std::u16string FromAnsi(const std::string &text) {
+    std::u16string wide(text.size() + 1, u'\0');
+    int units =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                            reinterpret_cast<wchar_t *>(&wide[0]), static_cast<int>(wide.size()));
+    wide.resize(units > 0 ? static_cast<size_t>(units) : 0);
+    return wide;
 }
 
 void SetClipboardBlock(const std::string &bytes, size_t blockSize) {
@@ -291,7 +324,8 @@ void SetClipboardBlock(const std::string &bytes, size_t blockSize) {
     GlobalUnlock(block);
     SetClipboardData(CF_TEXT, block);
     CloseClipboard();
-    SettleClipboard();
+    std::u16string text = FromAnsi(bytes.substr(0, std::min(bytes.find('\0'), blockSize)));
+    SettleClipboard(&text);
 }
 
 void SetClipboardText(const std::string &text) {
@@ -304,7 +338,7 @@ void SetClipboardNonText() {
     SetClipboardData(RegisterClipboardFormatA("Quillet e2e picture"),
                      GlobalAlloc(GMEM_MOVEABLE, 16));
     CloseClipboard();
-    SettleClipboard();
+    SettleClipboard(nullptr);
 }
 
 std::string ClipboardText() {
@@ -422,7 +456,7 @@ void SetClipboardUnicode(const std::u16string &text) {
     GlobalUnlock(block);
     SetClipboardData(CF_UNICODETEXT, block);
     CloseClipboard();
-    SettleClipboard();
+    SettleClipboard(&text);
 }
 
 std::u16string ClipboardUnicode() {
