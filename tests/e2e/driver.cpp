@@ -538,3 +538,19 @@ std::string UnixPath(const std::string &windowsPath) {
     std::replace(path.begin(), path.end(), '\\', '/');
     return path;
 }
+
+MenuShowDelaySetting::MenuShowDelaySetting(const char *value) {
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS,
+                    nullptr, &key_, nullptr);
+    had_ = RegQueryValueExA(key_, "MenuShowDelay", nullptr, &type_, saved_, &size_) == 0;
+    RegSetValueExA(key_, "MenuShowDelay", 0, REG_SZ, reinterpret_cast<const BYTE *>(value),
+                   static_cast<DWORD>(std::strlen(value) + 1));
+}
+
+MenuShowDelaySetting::~MenuShowDelaySetting() {
+    if (had_)
+        RegSetValueExA(key_, "MenuShowDelay", 0, type_, saved_, size_);
+    else
+        RegDeleteValueA(key_, "MenuShowDelay");
+    RegCloseKey(key_);
+}

@@ -109,6 +109,22 @@ bool RunUnixProgram(const std::string &commandLine, int timeoutMs = 10000);
 // The Unix path of a path on drive Z:.
 std::string UnixPath(const std::string &windowsPath);
 
+// Sets the user's MenuShowDelay text while it lives; programs started
+// meanwhile read it.
+class MenuShowDelaySetting {
+  public:
+    explicit MenuShowDelaySetting(const char *value);
+    ~MenuShowDelaySetting();
+    MenuShowDelaySetting(const MenuShowDelaySetting &) = delete;
+    MenuShowDelaySetting &operator=(const MenuShowDelaySetting &) = delete;
+
+  private:
+    HKEY key_ = nullptr;
+    BYTE saved_[64] = {};
+    DWORD size_ = sizeof(saved_), type_ = 0;
+    bool had_ = false;
+};
+
 std::string WindowText(HWND window);
 // The text of a control of another process, asked for with WM_GETTEXT.
 std::string ControlText(HWND control);

@@ -13,31 +13,6 @@ std::string Slot(const std::string &folder, int slot) {
     return folder + "QuilletSlot" + std::to_string(slot) + ".txt";
 }
 
-// Sets the user's MenuShowDelay text while it lives.
-class MenuShowDelay {
-  public:
-    explicit MenuShowDelay(const char *value) {
-        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &key_, nullptr);
-        had_ = RegQueryValueExA(key_, "MenuShowDelay", nullptr, &type_, saved_, &size_) == 0;
-        RegSetValueExA(key_, "MenuShowDelay", 0, REG_SZ, reinterpret_cast<const BYTE *>(value),
-                       static_cast<DWORD>(std::strlen(value) + 1));
-    }
-    ~MenuShowDelay() {
-        if (had_)
-            RegSetValueExA(key_, "MenuShowDelay", 0, type_, saved_, size_);
-        else
-            RegDeleteValueA(key_, "MenuShowDelay");
-        RegCloseKey(key_);
-    }
-
-  private:
-    HKEY key_ = nullptr;
-    BYTE saved_[64] = {};
-    DWORD size_ = sizeof(saved_), type_ = 0;
-    bool had_ = false;
-};
-
 // The Manage Notes window with `row` selected.
 bool ManageWithRow(Quillet &q, int row) {
     q.Command(IDM_MANAGE_NOTES);
@@ -73,7 +48,7 @@ std::string CannotDelete(const std::string &file) {
 } // namespace
 
 TEST(Hardening, ATinyMenuShowDelaySlidesAsTwoHundredNotForAMinute) {
-    MenuShowDelay tiny("1");
+    MenuShowDelaySetting tiny("1");
     std::string folder = FreshFolder("tiny-delay");
     WriteNote(folder, 0, "one");
     Quillet q(folder);

@@ -91,6 +91,7 @@ TEST(NoteWindows, EachRowCopiesTheNoteItShows) {
 }
 
 TEST(NoteWindows, SlideRisesSteadilyToItsEnd) {
+    MenuShowDelaySetting usual("400"); // whatever an earlier run left behind
     std::string folder = FreshFolder("slide");
     for (int slot = 0; slot < 6; ++slot)
         WriteNote(folder, slot, "note " + std::to_string(slot));

@@ -91,34 +91,12 @@ int RowOf(Quillet &q, const std::string &text) {
     return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
 }
 
-// Runs the program with an instant slide so that the cycles are quick.
-class MenuDelayZero {
-  public:
-    MenuDelayZero() {
-        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &key_, nullptr);
-        had_ = RegQueryValueExA(key_, "MenuShowDelay", nullptr, &type_, saved_, &size_) ==
-               ERROR_SUCCESS;
-        RegSetValueExA(key_, "MenuShowDelay", 0, REG_SZ, reinterpret_cast<const BYTE *>("0"), 2);
-    }
-    ~MenuDelayZero() {
-        if (had_) RegSetValueExA(key_, "MenuShowDelay", 0, type_, saved_, size_);
-        RegCloseKey(key_);
-    }
-
-  private:
-    HKEY key_ = nullptr;
-    BYTE saved_[64] = {};
-    DWORD size_ = sizeof(saved_), type_ = 0;
-    bool had_ = false;
-};
-
 } // namespace
 
 TEST(Soak, ThousandCyclesLoseNothingAndLeakNothing) {
     const char *cyclesText = std::getenv("QUILLET_SOAK_CYCLES");
     const int cycles = cyclesText ? std::atoi(cyclesText) : 1000;
-    MenuDelayZero instantSlide;
+    MenuShowDelaySetting instantSlide("0"); // quick cycles
     std::string folder = FreshFolder("soak");
     const std::vector<std::string> kept = {"kept note one", "kept note two\r\nwith a line",
                                            "kept note three\twith a tab"};
