@@ -7,6 +7,11 @@
 const char kClipboardTooBigMessage[] =
     "ERROR: Data size restricted to 4096 bytes.\n\nThe data has not been pasted/saved.";
 
+size_t ClipboardContent::ansiLength() const {
+    const void *end = std::memchr(ansi, '\0', ansiBlockSize);
+    return end ? static_cast<size_t>(static_cast<const char *>(end) - ansi) : ansiBlockSize;
+}
+
 namespace {
 
 // Clipboard managers (and Wine's bridge to the X selection) hold the clipboard
@@ -148,8 +153,7 @@ void ConvertClipboardText(CaseConversion conversion) {
             wideCopy[text.wideLength] = u'\0';
             wide = true;
         } else {
-            const void *end = std::memchr(text.ansi, '\0', text.ansiBlockSize);
-            size_t length = end ? static_cast<const char *>(end) - text.ansi : text.ansiBlockSize;
+            size_t length = text.ansiLength();
             std::memcpy(copy, text.ansi, length);
             copy[length] = '\0';
         }

@@ -17,6 +17,9 @@ struct ClipboardContent {
     // Otherwise the Unicode text, fewer than kClipboardTextLimit units.
     const char16_t *wide = nullptr;
     size_t wideLength = 0;
+
+    // Bytes of the ANSI text before its terminator (never past the block).
+    size_t ansiLength() const;
 };
 
 using ClipboardTextAction = void (*)(const ClipboardContent &text, void *context);

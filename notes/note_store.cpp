@@ -97,9 +97,7 @@ void SaveClipboardText(const ClipboardContent &text) {
     if (text.ansi) {
         // Only the text is a note: the terminator and whatever the block
         // holds after it are not written.
-        const void *end = std::memchr(text.ansi, '\0', text.ansiBlockSize);
-        size_t length = end ? static_cast<const char *>(end) - text.ansi : text.ansiBlockSize;
-        SaveNewNote(text.ansi, length, false);
+        SaveNewNote(text.ansi, text.ansiLength(), false);
         return;
     }
     // Text the ANSI code page would spoil is kept as UTF-8. The mark, the

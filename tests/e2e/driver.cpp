@@ -1,6 +1,7 @@
 #include "driver.h"
 #include "res/resource.h"
 #include "support/browser_recorder.h"
+#include "support/clipboard_blocks.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdio>
@@ -260,16 +261,6 @@ bool Quillet::Running() const {
     return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-namespace {
-bool OpenClipboardRetrying() {
-    for (int i = 0; i < 100; ++i) {
-        if (OpenClipboard(nullptr)) return true;
-        Sleep(20);
-    }
-    return false;
-}
-} // namespace
-
 // Wine hands every clipboard change on to the X selection from another
 // process, and may still take in an older X selection that it heard of
 // before; a program that reads the clipboard within those few milliseconds
@@ -316,14 +307,7 @@ std::u16string FromAnsi(const std::string &text) {
 }
 
 void SetClipboardBlock(const std::string &bytes, size_t blockSize) {
-    if (!OpenClipboardRetrying()) return;
-    EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, blockSize);
-    std::memcpy(GlobalLock(block), bytes.data(),
-                bytes.size() < blockSize ? bytes.size() : blockSize);
-    GlobalUnlock(block);
-    SetClipboardData(CF_TEXT, block);
-    CloseClipboard();
+    if (!PutClipboardBlock(CF_TEXT, bytes.data(), bytes.size(), blockSize)) return;
     std::u16string text = FromAnsi(bytes.substr(0, std::min(bytes.find('\0'), blockSize)));
     SettleClipboard(&text);
 }
@@ -333,25 +317,12 @@ void SetClipboardText(const std::string &text) {
 }
 
 void SetClipboardNonText() {
-    if (!OpenClipboardRetrying()) return;
-    EmptyClipboard();
-    SetClipboardData(RegisterClipboardFormatA("Quillet e2e picture"),
-                     GlobalAlloc(GMEM_MOVEABLE, 16));
-    CloseClipboard();
+    PutClipboardBlock(RegisterClipboardFormatA("Quillet e2e picture"), "", 0, 16);
     SettleClipboard(nullptr);
 }
 
 std::string ClipboardText() {
-    if (!OpenClipboardRetrying()) return "<clipboard busy>";
-    std::string text = "<no text>";
-    if (HANDLE block = GetClipboardData(CF_TEXT)) {
-        if (const char *data = static_cast<const char *>(GlobalLock(block))) {
-            text = data;
-            GlobalUnlock(block);
-        }
-    }
-    CloseClipboard();
-    return text;
+    return ClipboardAnsiText();
 }
 
 std::string WaitForClipboardChange(const std::string &before, int timeoutMs) {
@@ -448,28 +419,12 @@ RECT WindowRect(HWND window) {
 }
 
 void SetClipboardUnicode(const std::u16string &text) {
-    if (!OpenClipboardRetrying()) return;
-    EmptyClipboard();
     size_t size = (text.size() + 1) * sizeof(char16_t);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-    std::memcpy(GlobalLock(block), text.c_str(), size);
-    GlobalUnlock(block);
-    SetClipboardData(CF_UNICODETEXT, block);
-    CloseClipboard();
-    SettleClipboard(&text);
+    if (PutClipboardBlock(CF_UNICODETEXT, text.c_str(), size, size)) SettleClipboard(&text);
 }
 
 std::u16string ClipboardUnicode() {
-    if (!OpenClipboardRetrying()) return u"<clipboard busy>";
-    std::u16string text = u"<no text>";
-    if (HANDLE block = GetClipboardData(CF_UNICODETEXT)) {
-        if (const char16_t *data = static_cast<const char16_t *>(GlobalLock(block))) {
-            text = data;
-            GlobalUnlock(block);
-        }
-    }
-    CloseClipboard();
-    return text;
+    return ClipboardUnicodeText();
 }
 
 bool WaitForClipboardUnicode(const std::u16string &expected, int timeoutMs) {

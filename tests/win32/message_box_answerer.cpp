@@ -32,7 +32,7 @@ LRESULT CALLBACK MessageBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam
         size_t index = t_active->seen_.size();
         if (std::string(cls) == "#32770" && index < t_active->answers_.size() &&
             t_active->answers_[index] == kFailTheBox) {
-            t_active->seen_.push_back({"", "<failed box>", false});
+            t_active->seen_.push_back({"", "<failed box>", false, GetTickCount()});
             return 1; // refuse the creation
         }
     }
@@ -48,6 +48,7 @@ LRESULT CALLBACK MessageBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam
             GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));
             seen.text = text;
             seen.hasYesNo = GetDlgItem(box, IDYES) != nullptr;
+            seen.shownAt = GetTickCount();
             size_t index = t_active->seen_.size();
             t_active->seen_.push_back(seen);
             int answer = index < t_active->answers_.size() ? t_active->answers_[index] : IDOK;

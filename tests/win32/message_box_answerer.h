@@ -9,6 +9,7 @@ struct SeenBox {
     std::string caption;
     std::string text;
     bool hasYesNo;
+    DWORD shownAt; // GetTickCount when the box came up
 };
 
 class MessageBoxAnswerer {

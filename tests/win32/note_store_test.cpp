@@ -2,6 +2,7 @@
 #include "cliptools/clipboard.h"
 #include "message_box_answerer.h"
 #include "notes/note_store.h"
+#include "support/clipboard_blocks.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstring>
@@ -27,23 +28,11 @@ class NoteStoreTest : public ::testing::Test {
         return folder_ + "QuilletSlot" + std::to_string(slot) + ".txt";
     }
     void PutBlock(const std::string &bytes) {
-        ASSERT_TRUE(OpenClipboard(nullptr));
-        EmptyClipboard();
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes.size());
-        std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
-        GlobalUnlock(block);
-        SetClipboardData(CF_TEXT, block);
-        CloseClipboard();
+        ASSERT_TRUE(PutClipboardBlock(CF_TEXT, bytes.data(), bytes.size(), bytes.size()));
     }
     void PutUnicode(const std::u16string &text) {
-        ASSERT_TRUE(OpenClipboard(nullptr));
-        EmptyClipboard();
         size_t size = (text.size() + 1) * sizeof(char16_t);
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-        std::memcpy(GlobalLock(block), text.c_str(), size);
-        GlobalUnlock(block);
-        SetClipboardData(CF_UNICODETEXT, block);
-        CloseClipboard();
+        ASSERT_TRUE(PutClipboardBlock(CF_UNICODETEXT, text.c_str(), size, size));
     }
     std::string folder_;
 };

@@ -1,0 +1,14 @@
+// The clipboard from a test's side: one block in, text out.
+#pragma once
+#include <windows.h>
+#include <string>
+
+// Replaces the clipboard with one zero-filled block of `blockSize` bytes in
+// `format`, holding the first `length` bytes of `bytes` (at most blockSize).
+// A clipboard busy in another process is tried again for about two seconds.
+bool PutClipboardBlock(UINT format, const void *bytes, size_t length, size_t blockSize);
+
+// The CF_TEXT or CF_UNICODETEXT text, up to its terminator; "<clipboard busy>"
+// or "<no text>" (in the matching form) when there is none to read.
+std::string ClipboardAnsiText();
+std::u16string ClipboardUnicodeText();
