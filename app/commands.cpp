@@ -2,13 +2,11 @@
 #include "../cliptools/clipboard.h"
 #include "../cliptools/stamp.h"
 #include "../links/links_dialog.h"
-#include "../notes/note_delete.h"
 #include "../notes/note_store.h"
 #include "../res/resource.h"
-#include "../ui/note_window.h"
 #include "../web/donate_dialog.h"
 #include "../web/referral_page.h"
-#include "app_state.h"
+#include "../base/app_state.h"
 #include "tray.h"
 
 namespace {
@@ -41,10 +39,14 @@ const StampCommand kStampCommands[] = {
     {IDM_STAMP_C_TIME, {true, true, false, true, false, false}},
 };
 
-bool RunStampCommand(int id) {
+void Say(HWND window, ClipboardStatus status) {
+    if (const char *message = ClipboardMessage(status)) ShowMessage(window, message);
+}
+
+bool RunStampCommand(HWND window, int id) {
     for (const StampCommand &command : kStampCommands) {
         if (command.id == id) {
-            StampBuilder(command.switches);
+            Say(window, StampBuilder(command.switches));
             return true;
         }
     }
@@ -57,67 +59,53 @@ void Exit(HWND window) {
 }
 
 void PasteThenShow(HWND window) {
-    PasteNewNote();
+    char message[kPathBufferSize + 128];
+    if (PasteMessage(PasteNewNote(), message, sizeof(message))) ShowMessage(window, message);
     SendMessageA(window, WM_RELOAD_NOTES, 0, 0);
     SendMessageA(window, WM_SHOW_COPY_LIST, 0, 0);
 }
 
 } // namespace
 
-void HandleNoteWindowCommand(HWND window, WPARAM wParam) {
-    int id = LOWORD(wParam);
+bool RunTrayCommand(HWND window, int id) {
     switch (id) {
     case IDM_EXIT:
         Exit(window);
-        break;
+        return true;
     case IDM_PASTE_NOTE:
         PasteThenShow(window);
-        break;
+        return true;
     case IDM_MANAGE_NOTES:
         SendMessageA(window, WM_SHOW_MANAGE, 0, 0);
-        break;
+        return true;
     case IDM_REFRESH_NOTES:
-    case IDC_REFRESH:
         SendMessageA(window, WM_RELOAD_NOTES, 0, 0);
-        break;
+        return true;
     case IDM_DONATE:
         ShowDonateDialog(window);
-        break;
+        return true;
     case IDM_VISIT_SITE:
         VisitInternetSite(window);
-        break;
+        return true;
     case IDM_EXPLORE_FOLDER:
         ExploreContainingFolder();
-        break;
+        return true;
     case IDM_LINKS:
         DialogBoxParamA(g_app.instance, MAKEINTRESOURCEA(IDD_LINKS), window, LinksDialogProc, 0);
-        break;
+        return true;
     case IDM_TO_LOWER:
-        ConvertClipboardText(CaseConversion::Lower);
-        break;
+        Say(window, ConvertClipboardText(CaseConversion::Lower));
+        return true;
     case IDM_TO_UPPER:
-        ConvertClipboardText(CaseConversion::Upper);
-        break;
+        Say(window, ConvertClipboardText(CaseConversion::Upper));
+        return true;
     case IDM_INVERT_CASE:
-        ConvertClipboardText(CaseConversion::Invert);
-        break;
+        Say(window, ConvertClipboardText(CaseConversion::Invert));
+        return true;
     case IDM_UPDATE_CHECK:
         CheckForUpdates();
-        break;
-    case IDC_DELETE:
-        DeleteNote(window);
-        break;
-    case IDC_OPEN:
-        OpenSelectedNote(window);
-        break;
-    case IDC_COPY:
-        CopySelectedNote(window);
-        break;
-    case IDC_NOTE_LIST:
-        if (HIWORD(wParam) == LBN_SELCHANGE && g_app.noteWindowMode == 0) CopySelectedNote(window);
-        break;
+        return true;
     default:
-        RunStampCommand(id); // the twenty preset stamps; anything else is ignored
-        break;
+        return RunStampCommand(window, id); // the twenty preset stamps
     }
 }

@@ -1,5 +1,6 @@
-// The NoteWindow's command table: every menu command and button, routed.
+// The tray menu's command table.
 #pragma once
 #include <windows.h>
 
-void HandleNoteWindowCommand(HWND window, WPARAM wParam);
+// Runs a tray menu command for the NoteWindow; false for any other id.
+bool RunTrayCommand(HWND window, int id);

@@ -8,9 +8,6 @@ constexpr int kExitNormal = 1; // after the message loop has run
 // True unless another instance of this logon already runs.
 bool CheckSingleInstance();
 
-// The executable's folder with a trailing backslash, into a 260-char buffer.
-void GetProgramFolder(char (&folder)[260]);
-
 // Runs until a WM_QUIT has been dispatched here or taken by a nested drain;
 // messages queued in the same batch are still dispatched.
 void RunMessageLoop();

@@ -1,7 +1,7 @@
 #include "terms.h"
 #include "../links/links_dialog.h"
 #include "../res/resource.h"
-#include "app_state.h"
+#include "../base/app_state.h"
 #include "terms_text.h"
 #include <shlwapi.h>
 #include <cstdio>
@@ -20,21 +20,13 @@ bool AcceptedEarlier(const std::string &acceptance) {
     return AcceptanceLineMatches(line, acceptance);
 }
 
-std::string ProgramFolderForNote() {
-    char path[520] = {};
-    GetModuleFileNameA(nullptr, path, sizeof(path));
-    if (char *slash = std::strrchr(path, '\\')) slash[1] = '\0';
-    PathAddBackslashA(path);
-    return path;
-}
-
 } // namespace
 
 bool CheckTermsAccepted() {
     const std::string acceptance = AcceptanceText();
     const std::string disclaimer = DisclaimerText();
     const std::string linksQuestion = LinksQuestionText();
-    const std::string note = SharedLocationNoteText(ProgramFolderForNote().c_str());
+    const std::string note = SharedLocationNoteText(g_app.programFolder);
     const std::string creationError = AcceptanceCreationErrorText();
 
     if (AcceptedEarlier(acceptance)) return true;

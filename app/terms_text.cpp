@@ -1,6 +1,6 @@
 #include "terms_text.h"
 #include "../cliptools/text_rules.h"
-#include "product.h"
+#include "../base/product.h"
 #include <cstdio>
 #include <cstring>
 #include <vector>

@@ -1,6 +1,8 @@
 #include "tray.h"
 #include "../res/resource.h"
-#include "app_state.h"
+#include "../base/app_state.h"
+#include "../base/program_path.h"
+#include "../base/win_handles.h"
 #include <shellapi.h>
 #include <cstdio>
 
@@ -39,22 +41,20 @@ void HandleTrayNotify(HWND window, WPARAM iconId, LPARAM mouseMessage) {
 }
 
 void ShowTrayMenu(HWND owner) {
-    HMENU menu = LoadMenuA(g_app.instance, MAKEINTRESOURCEA(IDR_TRAY_MENU));
+    MenuHandle menu(LoadMenuA(g_app.instance, MAKEINTRESOURCEA(IDR_TRAY_MENU)));
     if (!menu) return;
-    HMENU popup = GetSubMenu(menu, 0);
+    HMENU popup = GetSubMenu(menu.get(), 0);
     POINT cursor = {};
     GetCursorPos(&cursor);
     SetForegroundWindow(owner);
     TrackPopupMenu(popup, TPM_LEFTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
     SetForegroundWindow(owner);
-    DestroyMenu(popup);
-    DestroyMenu(menu);
 }
 
 void ExploreContainingFolder() {
-    char path[kPathBufferSize] = {};
-    GetModuleFileNameA(nullptr, path, sizeof(path));
-    char parameters[kPathBufferSize + 16];
+    char path[kExecutablePathSize];
+    ExecutablePath(path);
+    char parameters[kExecutablePathSize + 16];
     std::snprintf(parameters, sizeof(parameters), "/select,\"%s\"", path);
     OpenWithShell(g_app.noteWindow, "Explorer", parameters, g_app.programFolder);
 }

@@ -12,7 +12,7 @@ uint32_t TimerMillisecond() {
     return timeGetTime() % 1000;
 }
 
-void StampBuilder(const StampSwitches &switches) {
+ClipboardStatus StampBuilder(const StampSwitches &switches) {
     // A name that cannot be read shows as empty.
     char user[kNameBufferSize] = {};
     char computer[kNameBufferSize] = {};
@@ -31,5 +31,5 @@ void StampBuilder(const StampSwitches &switches) {
         if (const std::tm *converted = std::localtime(&now)) local = *converted;
     }
     uint32_t timer = TimerMillisecond();
-    PutClipboardText(ComposeStamp(switches, user, computer, local, timer).c_str());
+    return PutClipboardText(ComposeStamp(switches, user, computer, local, timer).c_str());
 }

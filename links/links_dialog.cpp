@@ -1,30 +1,38 @@
 #include "links_dialog.h"
-#include "../app/app_state.h"
-#include "../app/frame.h"
-#include "../app/win_handles.h"
+#include "../base/app_state.h"
+#include "../base/frame.h"
+#include "../base/win_handles.h"
 #include "../res/resource.h"
 #include "link_rules.h"
 #include "shell_locations.h"
 #include "shortcut.h"
 #include <shlwapi.h>
+#include <cstdio>
 
 namespace {
 
 struct LinkBox {
     int checkbox;
-    int entry; // index into g_shellLocations
+    ShellLocationRow entry;
 };
 
 // Template order, which is also the order of processing.
 const LinkBox kLinkBoxes[] = {
-    {IDC_LINK_USER_DESKTOP, 1},        {IDC_LINK_USER_START_MENU, 2},
-    {IDC_LINK_USER_PROGRAMS, 3},       {IDC_LINK_USER_STARTUP, 4},
-    {IDC_LINK_USER_QUICK_LAUNCH, 0},   {IDC_LINK_MACHINE_DESKTOP, 11},
-    {IDC_LINK_MACHINE_START_MENU, 12}, {IDC_LINK_MACHINE_PROGRAMS, 13},
-    {IDC_LINK_MACHINE_STARTUP, 14},    {IDC_LINK_MACHINE_QUICK_LAUNCH, 10},
-    {IDC_LINK_COMMON_DESKTOP, 6},      {IDC_LINK_COMMON_START_MENU, 7},
-    {IDC_LINK_COMMON_PROGRAMS, 8},     {IDC_LINK_COMMON_STARTUP, 9},
-    {IDC_LINK_COMMON_QUICK_LAUNCH, 5},
+    {IDC_LINK_USER_DESKTOP, kUserDesktop},
+    {IDC_LINK_USER_START_MENU, kUserStartMenu},
+    {IDC_LINK_USER_PROGRAMS, kUserPrograms},
+    {IDC_LINK_USER_STARTUP, kUserStartup},
+    {IDC_LINK_USER_QUICK_LAUNCH, kUserQuickLaunch},
+    {IDC_LINK_MACHINE_DESKTOP, kMachineDesktop},
+    {IDC_LINK_MACHINE_START_MENU, kMachineStartMenu},
+    {IDC_LINK_MACHINE_PROGRAMS, kMachinePrograms},
+    {IDC_LINK_MACHINE_STARTUP, kMachineStartup},
+    {IDC_LINK_MACHINE_QUICK_LAUNCH, kMachineQuickLaunch},
+    {IDC_LINK_COMMON_DESKTOP, kCommonDesktop},
+    {IDC_LINK_COMMON_START_MENU, kCommonStartMenu},
+    {IDC_LINK_COMMON_PROGRAMS, kCommonPrograms},
+    {IDC_LINK_COMMON_STARTUP, kCommonStartup},
+    {IDC_LINK_COMMON_QUICK_LAUNCH, kCommonQuickLaunch},
 };
 
 HCURSOR WaitCursor() {
@@ -32,7 +40,7 @@ HCURSOR WaitCursor() {
 } // IDC_WAIT
 
 void OnInitDialog(HWND dialog) {
-    FrameWindow(dialog, "Links", true, 0, 0, false, SW_SHOWNORMAL);
+    FrameWindow(dialog, "Links", {Placement::Centre, 0, 0, SW_SHOWNORMAL});
     SetDlgItemTextA(dialog, IDC_VERSION, kVersionString);
     ReadShellLocations();
     SendMessageA(dialog, WM_LINKS_REFRESH, 0, 0);
@@ -73,6 +81,28 @@ void ProcessLinks(HWND dialog) {
 }
 
 } // namespace
+
+void CreateProgramLink(HWND owner, const char *location) {
+    if (location[0] == '\0') return;
+    char message[3 * kLinkTargetSize];
+    if (!PathIsDirectoryA(location)) {
+        std::snprintf(message, sizeof(message), "'%s' is not a valid directory name. [Create Link]",
+                      location);
+        ShowMessage(owner, message);
+    }
+    std::string linkPath = LinkPathIn(location, kCreateLinkCut);
+    if (LinkLoads(linkPath.c_str()) && !LinkPointsToProgram(linkPath.c_str())) {
+        // A link that loads but whose target cannot be read points elsewhere.
+        char target[kLinkTargetSize] = {};
+        if (!ReadLinkTarget(linkPath.c_str(), target)) target[0] = '\0';
+        std::snprintf(message, sizeof(message),
+                      "The link '%s' already exists. It links to '%s'.\n\nOverwrite?",
+                      linkPath.c_str(), target);
+        // Only a Yes replaces it: a box that could not be shown (0) changes nothing.
+        if (ShowMessage(nullptr, message, MB_YESNO | MB_ICONWARNING) != IDYES) return;
+    }
+    if (!WriteProgramLink(linkPath.c_str())) ShowMessage(nullptr, "Error creating link.");
+}
 
 INT_PTR CALLBACK LinksDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {

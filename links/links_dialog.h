@@ -3,3 +3,7 @@
 #include <windows.h>
 
 INT_PTR CALLBACK LinksDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Creates or rewrites the program's shortcut in `location`; asks before
+// replacing one that points elsewhere, and says what went wrong.
+void CreateProgramLink(HWND owner, const char *location);

@@ -1,5 +1,5 @@
 #include "shell_locations.h"
-#include "../app/win_handles.h"
+#include "../base/win_handles.h"
 #include "link_rules.h"
 #include <cstdio>
 
@@ -19,21 +19,24 @@ struct Reading {
 };
 
 const Reading kUserReadings[] = {
-    {"Desktop", 1, false, 0}, {"Start Menu", 2, false, 0},           {"Programs", 3, false, 0},
-    {"Startup", 4, false, 0}, {"AppData", 0, true, kQuickLaunchCut},
+    {"Desktop", kUserDesktop, false, 0},
+    {"Start Menu", kUserStartMenu, false, 0},
+    {"Programs", kUserPrograms, false, 0},
+    {"Startup", kUserStartup, false, 0},
+    {"AppData", kUserQuickLaunch, true, kQuickLaunchCut},
 };
 
 const Reading kMachineReadings[] = {
-    {"Common Desktop", 6, false, 0},
-    {"Common Start Menu", 7, false, 0},
-    {"Common Programs", 8, false, 0},
-    {"Common Startup", 9, false, 0},
-    {"Common AppData", 5, true, kWholeValue},
-    {"Desktop", 11, false, 0},
-    {"Start Menu", 12, false, 0},
-    {"Programs", 13, false, 0},
-    {"Startup", 14, false, 0},
-    {"AppData", 10, true, kWholeValue},
+    {"Common Desktop", kCommonDesktop, false, 0},
+    {"Common Start Menu", kCommonStartMenu, false, 0},
+    {"Common Programs", kCommonPrograms, false, 0},
+    {"Common Startup", kCommonStartup, false, 0},
+    {"Common AppData", kCommonQuickLaunch, true, kWholeValue},
+    {"Desktop", kMachineDesktop, false, 0},
+    {"Start Menu", kMachineStartMenu, false, 0},
+    {"Programs", kMachinePrograms, false, 0},
+    {"Startup", kMachineStartup, false, 0},
+    {"AppData", kMachineQuickLaunch, true, kWholeValue},
 };
 
 void ReadShellFolderValue(HKEY key, const Reading &reading) {

@@ -2,7 +2,26 @@
 #pragma once
 #include <cstdint>
 
-constexpr int kShellLocationCount = 15;
+// The rows of the location table, shared by the registry readings and the
+// Links dialog's checkboxes.
+enum ShellLocationRow : int {
+    kUserQuickLaunch,
+    kUserDesktop,
+    kUserStartMenu,
+    kUserPrograms,
+    kUserStartup,
+    kCommonQuickLaunch,
+    kCommonDesktop,
+    kCommonStartMenu,
+    kCommonPrograms,
+    kCommonStartup,
+    kMachineQuickLaunch,
+    kMachineDesktop,
+    kMachineStartMenu,
+    kMachinePrograms,
+    kMachineStartup,
+    kShellLocationCount
+};
 constexpr int kShellPathSize = 520;
 
 struct ShellLocation {

@@ -1,6 +1,7 @@
 #include "shortcut.h"
-#include "../app/app_state.h"
-#include "../app/win_handles.h"
+#include "../base/app_state.h"
+#include "../base/program_path.h"
+#include "../base/win_handles.h"
 #include "link_rules.h"
 #include <shlobj.h>
 #include <shlwapi.h>
@@ -55,11 +56,6 @@ bool WriteLink(const std::string &linkPath, const char *exe, const std::string &
 
 } // namespace
 
-void ExecutablePath(char (&path)[kLinkTargetSize]) {
-    path[0] = '\0';
-    GetModuleFileNameA(GetModuleHandleA(nullptr), path, kLinkTargetSize);
-}
-
 bool LinkLoads(const char *linkPath) {
     LinkObject object;
     return OpenLink(linkPath, object);
@@ -83,28 +79,8 @@ BOOL DeleteProgramLink(HWND, const char *location) {
     return DeleteFileA(LinkPathIn(location, kDeleteLinkCut).c_str());
 }
 
-void CreateProgramLink(HWND owner, const char *location) {
-    if (location[0] == '\0') return;
-    char message[3 * kLinkTargetSize];
-    if (!IsDirectory(location)) {
-        std::snprintf(message, sizeof(message), "'%s' is not a valid directory name. [Create Link]",
-                      location);
-        ShowMessage(owner, message);
-    }
-    std::string linkPath = LinkPathIn(location, kCreateLinkCut);
+bool WriteProgramLink(const char *linkPath) {
     char exe[kLinkTargetSize];
     ExecutablePath(exe);
-    if (LinkLoads(linkPath.c_str())) {
-        // A link that loads but whose target cannot be read points elsewhere.
-        char target[kLinkTargetSize] = {};
-        if (!ReadLinkTarget(linkPath.c_str(), target)) target[0] = '\0';
-        if (std::strcmp(target, exe) != 0) {
-            std::snprintf(message, sizeof(message),
-                          "The link '%s' already exists. It links to '%s'.\n\nOverwrite?",
-                          linkPath.c_str(), target);
-            if (ShowMessage(nullptr, message, MB_YESNO | MB_ICONWARNING) != IDYES) return;
-        }
-    }
-    if (!WriteLink(linkPath, exe, WorkingFolderOf(exe)))
-        ShowMessage(nullptr, "Error creating link.");
+    return WriteLink(linkPath, exe, WorkingFolderOf(exe));
 }

@@ -1,12 +1,12 @@
 // The program's shortcut in one folder, through the shell's link object.
 #pragma once
 #include <windows.h>
+#include "../base/program_path.h"
 
-constexpr int kLinkTargetSize = 520;
+constexpr int kLinkTargetSize = kExecutablePathSize;
 
-// Creates or rewrites the shortcut in `location`; asks before replacing one
-// that points elsewhere. Reports its own failures.
-void CreateProgramLink(HWND owner, const char *location);
+// Writes (or rewrites) a shortcut to this program at `linkPath`.
+bool WriteProgramLink(const char *linkPath);
 
 // Deletes the shortcut file from `location`; nonzero when a file was deleted.
 BOOL DeleteProgramLink(HWND owner, const char *location);
@@ -14,6 +14,3 @@ BOOL DeleteProgramLink(HWND owner, const char *location);
 bool LinkLoads(const char *linkPath);
 bool ReadLinkTarget(const char *linkPath, char (&target)[kLinkTargetSize]);
 bool LinkPointsToProgram(const char *linkPath);
-
-// The program's own executable path.
-void ExecutablePath(char (&path)[kLinkTargetSize]);

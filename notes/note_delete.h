@@ -1,11 +1,15 @@
-// Deleting the selected note, optionally keeping a time-stamped backup.
+// Removing a note's file, optionally after a time-stamped backup copy. These
+// say nothing to the user; they return what happened.
 #pragma once
-#include <windows.h>
 #include <cstdint>
 #include <string>
 
-void DeleteNote(HWND window);
-
-// The backup name for the note in `slot`, or false (after telling the user and
-// asking the program to end) when it would be longer than a path may be.
+// The backup name for the note in `slot`; false (and an empty name) when it
+// would not fit a path.
 bool BackupFileName(std::string &name, int32_t slot);
+
+// Copies the note's file to `backup`, never over an existing file.
+bool BackUpNoteFile(int32_t slot, const char *backup);
+
+// Deletes the note's file; false when it stays (read-only, held open).
+bool DeleteNoteFile(int32_t slot);

@@ -1,13 +1,11 @@
 #include "note_store.h"
-#include "../app/win_handles.h"
+#include "../base/win_handles.h"
 #include "../cliptools/clipboard.h"
 #include "../cliptools/code_page.h"
 #include "../cliptools/utf8.h"
 #include "text_mode.h"
 #include <cstdio>
 #include <cstring>
-
-const char kNothingToSaveMessage[] = "The Clipboard text is empty: there is nothing to save.";
 
 namespace {
 
@@ -54,28 +52,26 @@ bool WriteAll(HANDLE file, const std::string &bytes) {
 
 // Saves a new note in the lowest free slot: `text` is ANSI text, or UTF-8
 // text that the file then marks as such.
-void SaveNewNote(const char *text, size_t length, bool utf8) {
+void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result) {
     if (length == 0) {
         // An empty file would hold its slot for ever without ever being listed.
-        ShowMessage(g_app.noteWindow, kNothingToSaveMessage);
+        result.status = PasteStatus::NothingToSave;
         return;
     }
-    char path[kPathBufferSize] = {};
+    char *path = result.path;
     int32_t slot = 0;
     for (; slot < kMaxNotes; ++slot) {
-        NoteFileName(path, slot);
+        NoteFileName(result.path, slot);
         if (SlotIsFree(path)) break;
     }
     if (slot == kMaxNotes) {
-        ShowMessage(g_app.noteWindow, "ERROR: No free slots. Free some slots and try again.");
+        result.status = PasteStatus::NoFreeSlot;
         return;
     }
-    char message[kPathBufferSize + 128];
     UniqueHandle file(
         CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
-        std::snprintf(message, sizeof(message), "ERROR: Could not open '%s' [write].", path);
-        ShowMessage(g_app.noteWindow, message);
+        result.status = PasteStatus::OpenFailed;
         return;
     }
     std::string stored = utf8 ? kUtf8Mark : "";
@@ -85,19 +81,18 @@ void SaveNewNote(const char *text, size_t length, bool utf8) {
     if (!written || !closed) {
         // A half-written file must not pass for a saved note.
         DeleteFileA(path);
-        std::snprintf(message, sizeof(message),
-                      "ERROR: Could not write '%s'. The note has not been saved.", path);
-        ShowMessage(g_app.noteWindow, message);
+        result.status = PasteStatus::WriteFailed;
         return;
     }
+    result.status = PasteStatus::Saved;
     LoadNotes();
 }
 
-void SaveClipboardText(const ClipboardContent &text) {
+void SaveClipboardText(const ClipboardContent &text, PasteResult &result) {
     if (text.ansi) {
         // Only the text is a note: the terminator and whatever the block
         // holds after it are not written.
-        SaveNewNote(text.ansi, text.ansiLength(), false);
+        SaveNewNote(text.ansi, text.ansiLength(), false, result);
         return;
     }
     // Text the ANSI code page would spoil is kept as UTF-8. The mark, the
@@ -105,10 +100,11 @@ void SaveClipboardText(const ClipboardContent &text) {
     static char utf8[kNoteTextSize];
     size_t length = Utf16ToUtf8(text.wide, text.wideLength, utf8, sizeof(utf8));
     if (kUtf8MarkSize + length + 1 > kNoteTextSize) {
-        ShowMessage(g_app.noteWindow, kClipboardTooBigMessage);
+        result.status = PasteStatus::ClipboardFailed;
+        result.clipboard = ClipboardStatus::TooBig;
         return;
     }
-    SaveNewNote(utf8, length, true);
+    SaveNewNote(utf8, length, true, result);
 }
 
 } // namespace
@@ -133,9 +129,42 @@ void LoadNotes() {
     }
 }
 
-void PasteNewNote() {
-    auto save = [](const ClipboardContent &text) { SaveClipboardText(text); };
-    ReadClipboardText(save);
+PasteResult PasteNewNote() {
+    PasteResult result;
+    auto save = [&result](const ClipboardContent &text) { SaveClipboardText(text, result); };
+    ClipboardStatus read = ReadClipboardText(save);
+    if (read != ClipboardStatus::Done) {
+        result.status = PasteStatus::ClipboardFailed;
+        result.clipboard = read;
+    }
+    return result;
+}
+
+bool PasteMessage(const PasteResult &result, char *out, size_t outSize) {
+    const char *text = nullptr;
+    switch (result.status) {
+    case PasteStatus::Saved:
+        return false;
+    case PasteStatus::ClipboardFailed:
+        text = ClipboardMessage(result.clipboard);
+        break;
+    case PasteStatus::NothingToSave:
+        text = "The Clipboard text is empty: there is nothing to save.";
+        break;
+    case PasteStatus::NoFreeSlot:
+        text = "ERROR: No free slots. Free some slots and try again.";
+        break;
+    case PasteStatus::OpenFailed:
+        std::snprintf(out, outSize, "ERROR: Could not open '%s' [write].", result.path);
+        return true;
+    case PasteStatus::WriteFailed:
+        std::snprintf(out, outSize, "ERROR: Could not write '%s'. The note has not been saved.",
+                      result.path);
+        return true;
+    }
+    if (!text) return false;
+    std::snprintf(out, outSize, "%s", text);
+    return true;
 }
 
 void NoteTextAsUnicode(const NoteRecord &note, char16_t (&text)[kNoteTextSize]) {

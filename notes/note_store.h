@@ -1,7 +1,8 @@
 // The numbered note files beside the executable and the NoteTable built from them.
 #pragma once
 #include <cstdint>
-#include "../app/app_state.h"
+#include "../base/app_state.h"
+#include "../cliptools/clipboard.h"
 
 // Full path of a slot's file: ProgramFolder + "QuilletSlot" + N + ".txt".
 void NoteFileName(char (&name)[kPathBufferSize], int32_t slot);
@@ -9,13 +10,29 @@ void NoteFileName(char (&name)[kPathBufferSize], int32_t slot);
 // Rebuilds g_app.notes from the slot files. Files are only read, never changed.
 void LoadNotes();
 
-// Saves the clipboard text as a new note in the lowest slot that has no file.
-// Text that the ANSI code page holds exactly is stored as ANSI text, as
-// always; any other text as UTF-8 behind the UTF-8 mark. An empty text is
-// not saved.
-void PasteNewNote();
+enum class PasteStatus {
+    Saved,
+    ClipboardFailed, // see `clipboard`
+    NothingToSave,
+    NoFreeSlot,
+    OpenFailed,  // `path` could not be created
+    WriteFailed, // `path` could not be written; it has been removed
+};
 
-extern const char kNothingToSaveMessage[];
+struct PasteResult {
+    PasteStatus status = PasteStatus::Saved;
+    ClipboardStatus clipboard = ClipboardStatus::Done;
+    char path[kPathBufferSize] = {};
+};
+
+// Saves the clipboard text as a new note in the lowest slot that has no file
+// and reloads the notes. Text that the ANSI code page holds exactly is stored
+// as ANSI text, as always; any other text as UTF-8 behind the UTF-8 mark. An
+// empty text is not saved. Says nothing: see PasteMessage.
+PasteResult PasteNewNote();
+
+// What to tell the user about a paste; false when there is nothing to say.
+bool PasteMessage(const PasteResult &result, char *out, size_t outSize);
 
 // A UTF-8 note's exact text as Unicode.
 void NoteTextAsUnicode(const NoteRecord &note, char16_t (&text)[kNoteTextSize]);

@@ -6,7 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 quillet_need_packages
-VERSION="$(sed -n 's/^#define QUILLET_VERSION_STRING "Quillet v\(.*\)"/\1/p' "$QUILLET_ROOT/app/product.h")"
+VERSION="$(sed -n 's/^#define QUILLET_VERSION_STRING "Quillet v\(.*\)"/\1/p' "$QUILLET_ROOT/base/product.h")"
 DIST="$QUILLET_ROOT/dist"
 WORK="$(mktemp -d /tmp/quillet-release.XXXXXX)"
 trap 'rm -rf "$WORK"' EXIT

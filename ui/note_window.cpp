@@ -1,14 +1,12 @@
 #include "note_window.h"
-#include "../app/app_state.h"
-#include "../app/commands.h"
-#include "../app/frame.h"
-#include "../app/tray.h"
+#include "../base/app_state.h"
+#include "../base/frame.h"
 #include "../cliptools/clipboard.h"
 #include "../notes/note_store.h"
 #include "../res/resource.h"
+#include "note_deletion.h"
 #include "note_rows.h"
 #include "slide.h"
-#include <shellapi.h>
 
 namespace {
 
@@ -36,7 +34,7 @@ int SelectedRow(HWND window) {
 
 void OnInitDialog(HWND window) {
     g_app.noteWindow = window;
-    FrameWindow(window, "Main", false, 100000, 100000, true, SW_HIDE);
+    FrameWindow(window, "Main", {Placement::At, 100000, 100000, SW_HIDE});
     SetDlgItemTextA(window, IDC_VERSION, kVersionString);
     SetDlgItemTextA(window, IDC_COPYRIGHT, QUILLET_COPYRIGHT);
     SendMessageA(window, WM_RELOAD_NOTES, 0, 0);
@@ -48,13 +46,13 @@ void OnReloadNotes(HWND window) {
     SendDlgItemMessageA(window, IDC_NOTE_LIST, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
 }
 
-void PrepareShow(HWND window, uint8_t mode, int extra, const char *titlePart) {
+void PrepareShow(HWND window, NoteWindowMode mode, int extra, const char *titlePart) {
     g_app.noteWindowMode = mode;
     LoadNotes();
     FillNoteLists(window);
     SendDlgItemMessageA(window, IDC_NOTE_LIST, LB_SETHORIZONTALEXTENT, 20000, 0);
     SizeNoteWindow(window, extra);
-    FrameWindow(window, titlePart, false, 0, 0, false, SW_HIDE);
+    FrameWindow(window, titlePart, {Placement::Keep, 0, 0, SW_HIDE});
 }
 
 void OnShowCopyList(HWND window) {
@@ -62,12 +60,12 @@ void OnShowCopyList(HWND window) {
     EnableWindow(Control(window, IDC_NOTE_LIST), FALSE);
     for (int id : kStripControls)
         ShowWindow(Control(window, id), SW_HIDE);
-    PrepareShow(window, 0, 0, "Copy Note");
+    PrepareShow(window, NoteWindowMode::CopyList, 0, "Copy Note");
     RECT client = {};
     GetClientRect(window, &client);
     SetWindowPos(Control(window, IDC_NOTE_LIST), nullptr, 0, 0, client.right, client.bottom,
                  SWP_NOZORDER | SWP_FRAMECHANGED);
-    SlideNoteWindow(window, 0);
+    SlideNoteWindow(window, SlideDirection::Up);
     EnableWindow(Control(window, IDC_NOTE_LIST), TRUE);
 }
 
@@ -93,9 +91,9 @@ void LayOutManageControls(HWND window) {
 void OnShowManage(HWND window) {
     ShowWindow(window, SW_HIDE);
     EnableControls(window, kManageControls, 5, false);
-    PrepareShow(window, 1, kManageStripHeight, "Manage Notes");
+    PrepareShow(window, NoteWindowMode::Manage, kManageStripHeight, "Manage Notes");
     LayOutManageControls(window);
-    SlideNoteWindow(window, 0);
+    SlideNoteWindow(window, SlideDirection::Up);
     EnableControls(window, kManageControls, 5, true);
 }
 
@@ -126,40 +124,71 @@ int32_t SlotOfNoteRow(HWND window, int row) {
     return slot == LB_ERR ? -1 : static_cast<int32_t>(slot);
 }
 
-void CopySelectedNote(HWND window) {
-    int row = SelectedRow(window);
-    if (row == LB_ERR) {
-        ShowMessage(window, "Nothing selected.");
-        return;
-    }
-    const NoteRecord *note = FindNoteBySlot(g_app.notes, SlotOfNoteRow(window, row));
+namespace {
+
+// Puts the note back on the clipboard (a UTF-8 note as exact Unicode text),
+// then slides the window away.
+void CopyNote(HWND window, int32_t slot) {
+    const NoteRecord *note = FindNoteBySlot(g_app.notes, slot);
+    ClipboardStatus status = ClipboardStatus::Done;
     if (note && note->utf8) {
         static char16_t wide[kNoteTextSize];
         NoteTextAsUnicode(*note, wide);
-        PutClipboardUnicodeText(wide);
+        status = PutClipboardUnicodeText(wide);
     } else if (note) {
-        PutClipboardText(note->text);
+        status = PutClipboardText(note->text);
     }
-    SlideNoteWindow(window, 1);
+    if (const char *message = ClipboardMessage(status)) ShowMessage(window, message);
+    SlideNoteWindow(window, SlideDirection::Down);
     EnableWindow(Control(window, IDC_NOTE_LIST), TRUE);
     ShowWindow(window, SW_HIDE);
 }
 
-void OpenSelectedNote(HWND window) {
-    int row = SelectedRow(window);
-    if (row == LB_ERR) {
-        ShowMessage(window, "Nothing selected.");
-        return;
-    }
-    // Taken now: the lists may be refilled while the notice is up.
-    int32_t slot = SlotOfNoteRow(window, row);
+void OpenNote(HWND window, int32_t slot) {
     ShowMessage(window, "'Refresh' to load any alterations to data.", MB_ICONINFORMATION);
     char path[kPathBufferSize];
     NoteFileName(path, slot);
     OpenWithShell(window, path);
 }
 
-INT_PTR CALLBACK NoteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// Copy, Open and Delete act on the note of the selected row, taken when the
+// button is pressed: the lists may be refilled while their boxes are up.
+void OnNoteButton(HWND window, void (*action)(HWND, int32_t)) {
+    int row = SelectedRow(window);
+    if (row == LB_ERR) {
+        ShowMessage(window, "Nothing selected.");
+        return;
+    }
+    action(window, SlotOfNoteRow(window, row));
+}
+
+void OnCommand(HWND window, WPARAM wParam) {
+    switch (LOWORD(wParam)) {
+    case IDC_COPY:
+        OnNoteButton(window, CopyNote);
+        break;
+    case IDC_OPEN:
+        OnNoteButton(window, OpenNote);
+        break;
+    case IDC_DELETE:
+        OnNoteButton(window, DeleteNoteAskingFirst);
+        break;
+    case IDC_REFRESH:
+        SendMessageA(window, WM_RELOAD_NOTES, 0, 0);
+        break;
+    case IDC_NOTE_LIST:
+        // In the Copy Note list a click on a row copies it; in Manage Notes it only selects.
+        if (HIWORD(wParam) == LBN_SELCHANGE && g_app.noteWindowMode == NoteWindowMode::CopyList)
+            OnNoteButton(window, CopyNote);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+INT_PTR CALLBACK NoteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
         OnInitDialog(window);
@@ -168,14 +197,11 @@ INT_PTR CALLBACK NoteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         ShowWindow(window, SW_HIDE);
         return FALSE;
     case WM_COMMAND:
-        HandleNoteWindowCommand(window, wParam);
+        OnCommand(window, wParam);
         return FALSE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORDLG:
         return BackgroundColourReply(message, wParam);
-    case WM_TRAYNOTIFY:
-        HandleTrayNotify(window, wParam, lParam);
-        return FALSE;
     case WM_SHOW_COPY_LIST:
         OnShowCopyList(window);
         return FALSE;
@@ -186,7 +212,6 @@ INT_PTR CALLBACK NoteWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnReloadNotes(window);
         return FALSE;
     default:
-        if (IsTaskbarCreatedMessage(message)) AddTrayIcon(window);
         return FALSE;
     }
 }

@@ -1,6 +1,7 @@
 #include "slide.h"
-#include "../app/app_state.h"
-#include "../app/win_handles.h"
+#include "../base/app_state.h"
+#include "../base/message_drain.h"
+#include "../base/win_handles.h"
 #include "../res/resource.h"
 #include "slide_math.h"
 
@@ -34,7 +35,7 @@ void SizeNoteWindow(HWND window, int32_t extra) {
                  SWP_FRAMECHANGED);
 }
 
-void SlideNoteWindow(HWND window, uint8_t direction) {
+void SlideNoteWindow(HWND window, SlideDirection direction) {
     RECT work = {};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     RECT rect = {};
@@ -42,7 +43,8 @@ void SlideNoteWindow(HWND window, uint8_t direction) {
     int width = rect.right - rect.left;
     int height = rect.bottom - rect.top;
     bool first = true;
-    for (int y : SlidePositions(g_app.menuShowDelay, work.bottom, height, direction == 0)) {
+    for (int y : SlidePositions(g_app.menuShowDelay, work.bottom, height,
+                                direction == SlideDirection::Up)) {
         DrainMessages();
         SetWindowPos(window, nullptr, 0, y, width, height,
                      SWP_NOZORDER | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
@@ -55,16 +57,4 @@ void SlideNoteWindow(HWND window, uint8_t direction) {
             first = false;
         }
     }
-}
-
-bool DrainMessages() {
-    MSG msg = {};
-    bool quit = false;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-        GetMessageA(&msg, nullptr, 0, 0);
-        DispatchMessageA(&msg);
-        if (msg.message == WM_QUIT) quit = true;
-    }
-    if (quit) g_app.quitTakenByDrain = true;
-    return !quit;
 }

@@ -10,10 +10,11 @@ void ReadMenuShowDelay();
 // enough for every note plus `extra` pixels. Does not show the window.
 void SizeNoteWindow(HWND window, int32_t extra);
 
-// Direction 0 slides up into view and brings the window forward; any other
-// value slides it down out of view.
-void SlideNoteWindow(HWND window, uint8_t direction);
+enum class SlideDirection {
+    Up,   // into view, bringing the window forward
+    Down, // out of view
+};
 
-// Dispatches whatever is queued, without waiting. Returns false when a WM_QUIT
-// was among it (and records it for the main loop).
-bool DrainMessages();
+// Slides along the work area's bottom edge, dispatching queued messages
+// between frames.
+void SlideNoteWindow(HWND window, SlideDirection direction);

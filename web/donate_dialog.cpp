@@ -1,6 +1,7 @@
 #include "donate_dialog.h"
-#include "../app/app_state.h"
-#include "../app/frame.h"
+#include "../base/app_state.h"
+#include "../base/frame.h"
+#include "../base/win_handles.h"
 #include "../res/resource.h"
 #include "page_text.h"
 #include "referral_page.h"
@@ -9,14 +10,13 @@
 namespace {
 
 const char kDonationUrl[] = QUILLET_DONATION_URL;
-HBITMAP g_donateBitmap;
+// The button's picture, given back when the dialog is destroyed.
+BitmapHandle g_donateBitmap;
 // The one open donation dialog: the tray works while it is up, and a second
 // request brings this one forward rather than opening another.
 HWND g_openDialog;
 
 void OnClose(HWND dialog) {
-    if (g_donateBitmap) DeleteObject(g_donateBitmap);
-    g_donateBitmap = nullptr;
     EndDialog(dialog, 0);
 }
 
@@ -31,14 +31,14 @@ bool CheckDonationUrl(HWND dialog) {
 
 void OnInitDialog(HWND dialog) {
     g_openDialog = dialog;
-    FrameWindow(dialog, "Donate", true, 0, 0, false, SW_SHOWNORMAL);
-    g_donateBitmap = static_cast<HBITMAP>(LoadImageA(g_app.instance, MAKEINTRESOURCEA(IDB_DONATE),
-                                                     IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    FrameWindow(dialog, "Donate", {Placement::Centre, 0, 0, SW_SHOWNORMAL});
+    g_donateBitmap = BitmapHandle(static_cast<HBITMAP>(LoadImageA(
+        g_app.instance, MAKEINTRESOURCEA(IDB_DONATE), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     if (!g_donateBitmap)
         ShowMessage(dialog, "ERROR - Could not load bitmap.");
     else
         SendDlgItemMessageA(dialog, IDC_DONATE_BUTTON, BM_SETIMAGE, IMAGE_BITMAP,
-                            reinterpret_cast<LPARAM>(g_donateBitmap));
+                            reinterpret_cast<LPARAM>(g_donateBitmap.get()));
     SetDlgItemTextA(dialog, IDC_DONATE_URL, kDonationUrl);
     SendDlgItemMessageA(dialog, IDC_DONATE_URL, EM_SETSEL, 0, std::strlen(kDonationUrl));
     CheckDonationUrl(dialog);
@@ -71,6 +71,7 @@ INT_PTR CALLBACK DonateDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         OnClose(dialog);
         return FALSE;
     case WM_DESTROY:
+        g_donateBitmap.reset();
         if (g_openDialog == dialog) g_openDialog = nullptr;
         return FALSE;
     default:

@@ -1,5 +1,5 @@
 #include "page_text.h"
-#include "../app/product.h"
+#include "../base/product.h"
 #include <cstdint>
 #include <cstring>
 

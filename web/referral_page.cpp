@@ -1,6 +1,6 @@
 #include "referral_page.h"
-#include "../app/app_state.h"
-#include "../app/win_handles.h"
+#include "../base/app_state.h"
+#include "../base/win_handles.h"
 #include "../notes/text_mode.h"
 #include "page_text.h"
 #include <shellapi.h>

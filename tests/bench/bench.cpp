@@ -1,5 +1,5 @@
 // Prints Quillet's figures beside their floors, measured in one run.
-#include "app/app_state.h"
+#include "base/app_state.h"
 #include "notes/note_store.h"
 #include "ui/slide.h"
 #include "ui/slide_math.h"
@@ -227,7 +227,7 @@ void Slides() {
         g_app.menuShowDelay = delay;
         size_t frames = SlidePositions(delay, work.bottom, 300, true).size();
         Clock::time_point start = Clock::now();
-        SlideNoteWindow(window, 0);
+        SlideNoteWindow(window, SlideDirection::Up);
         double total = MsSince(start);
         ShowWindow(window, SW_HIDE);
         double minimum = 10.0 * static_cast<double>(frames);

@@ -1,7 +1,7 @@
 // A user's day with real mouse input: clicks on the tray icon, the menus, the
 // list and the buttons of the Wine virtual desktop (1280 x 800, taskbar at the
 // bottom, this program's icon the first from the right).
-#include "app/product.h"
+#include "base/product.h"
 #include "driver.h"
 #include <gtest/gtest.h>
 #include <string>

@@ -1,5 +1,5 @@
 // Preset stamps, the referral page, the update check and the donation dialog.
-#include "app/product.h"
+#include "base/product.h"
 #include "driver.h"
 #include <gtest/gtest.h>
 #include <cctype>

@@ -1,6 +1,6 @@
 // Checks the resources of the built Quillet.exe against the tables they were
 // made from: menu 103, dialogs 107, 109 and 110, icon, bitmap, version, manifest.
-#include "app/product.h"
+#include "base/product.h"
 #include "res/resource.h"
 #include <windows.h>
 #include <gtest/gtest.h>

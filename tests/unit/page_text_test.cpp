@@ -1,4 +1,4 @@
-#include "app/product.h"
+#include "base/product.h"
 #include "web/page_text.h"
 #include <gtest/gtest.h>
 #include <algorithm>

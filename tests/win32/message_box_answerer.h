@@ -1,5 +1,5 @@
-// Answers the message boxes of the calling thread, as a user would, and keeps
-// what each box said.
+// Answers the message boxes of the main thread, as a user would, and keeps
+// what each box said. A box shown while no answerer lives fails the test.
 #pragma once
 #include <windows.h>
 #include <string>
@@ -27,7 +27,7 @@ class MessageBoxAnswerer {
 
   private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
-    HHOOK hook_;
+    static const HHOOK s_hook;
     std::vector<int> answers_;
     std::vector<SeenBox> seen_;
 };

@@ -1,4 +1,4 @@
-#include "app/app_state.h"
+#include "base/app_state.h"
 #include "cliptools/clipboard.h"
 #include "message_box_answerer.h"
 #include "notes/note_store.h"
@@ -33,6 +33,11 @@ class NoteStoreTest : public ::testing::Test {
     void PutUnicode(const std::u16string &text) {
         size_t size = (text.size() + 1) * sizeof(char16_t);
         ASSERT_TRUE(PutClipboardBlock(CF_UNICODETEXT, text.c_str(), size, size));
+    }
+    // What the user would be told about a paste ("" for nothing).
+    static std::string Said(const PasteResult &result) {
+        char message[512];
+        return PasteMessage(result, message, sizeof(message)) ? message : "";
     }
     std::string folder_;
 };
@@ -100,9 +105,7 @@ TEST_F(NoteStoreTest, PasteStoresTheTextInTheLowestFreeSlot) {
     WriteWholeFile(Slot(0), "taken");
     WriteWholeFile(Slot(3), "taken");
     PutBlock(std::string("a\r\nb\0stale", 10));
-    MessageBoxAnswerer boxes;
-    PasteNewNote();
-    EXPECT_TRUE(boxes.seen().empty());
+    EXPECT_EQ(Said(PasteNewNote()), "");
     EXPECT_EQ(ReadWholeFile(Slot(1)), "a\r\r\nb"); // text only, no terminator or stale bytes
     EXPECT_STREQ(g_app.notes.records[1].text, "a\r\nb");
     EXPECT_EQ(g_app.notes.records[1].slot, 1);
@@ -126,10 +129,8 @@ TEST_F(NoteStoreTest, FullStoreRefusesAndWritesNothing) {
     for (int slot = 0; slot < kMaxNotes; ++slot)
         WriteWholeFile(Slot(slot), "n");
     PutBlock(std::string("new\0", 4));
-    MessageBoxAnswerer boxes;
-    PasteNewNote();
-    EXPECT_EQ(boxes.texts(),
-              std::vector<std::string>({"ERROR: No free slots. Free some slots and try again."}));
+    EXPECT_EQ(Said(PasteNewNote()),
+              std::string("ERROR: No free slots. Free some slots and try again."));
     for (int slot = 0; slot < kMaxNotes; ++slot)
         EXPECT_EQ(ReadWholeFile(Slot(slot)), "n");
 }
@@ -138,10 +139,8 @@ TEST_F(NoteStoreTest, UnwritableFolderIsReportedWithTheFileName) {
     std::string missing = folder_ + "gone\\";
     std::snprintf(g_app.programFolder, sizeof(g_app.programFolder), "%s", missing.c_str());
     PutBlock(std::string("x\0", 2));
-    MessageBoxAnswerer boxes;
-    PasteNewNote();
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>({"ERROR: Could not open '" + missing +
-                                                       "QuilletSlot0.txt' [write]."}));
+    EXPECT_EQ(Said(PasteNewNote()),
+              std::string("ERROR: Could not open '" + missing + "QuilletSlot0.txt' [write]."));
 }
 
 TEST_F(NoteStoreTest, ClipboardOf4096BytesIsSaved) {
@@ -152,17 +151,15 @@ TEST_F(NoteStoreTest, ClipboardOf4096BytesIsSaved) {
 }
 
 TEST_F(NoteStoreTest, UnicodeTextIsStoredAsAnsiOnlyWhenTheCodePageHoldsItExactly) {
-    MessageBoxAnswerer boxes;
     PutUnicode(u"caf\u00E9 \u20AC"); // code page 1252 holds both exactly
-    PasteNewNote();
+    EXPECT_EQ(Said(PasteNewNote()), "");
     EXPECT_EQ(ReadWholeFile(Slot(0)), "caf\xE9 \x80");
     PutUnicode(u"\u03A9mega\r\n"); // best fit would make it "Omega"
-    PasteNewNote();
+    EXPECT_EQ(Said(PasteNewNote()), "");
     EXPECT_EQ(ReadWholeFile(Slot(1)), "\xEF\xBB\xBF\xCE\xA9mega\r\r\n");
     PutUnicode(u"\u65E5\u672C \U0001F600"); // no character for them at all
-    PasteNewNote();
+    EXPECT_EQ(Said(PasteNewNote()), "");
     EXPECT_EQ(ReadWholeFile(Slot(2)), "\xEF\xBB\xBF\xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80");
-    EXPECT_TRUE(boxes.seen().empty());
     // Loaded back: the mark is gone and the record says UTF-8.
     EXPECT_FALSE(g_app.notes.records[0].utf8);
     EXPECT_TRUE(g_app.notes.records[1].utf8);
@@ -180,21 +177,16 @@ TEST_F(NoteStoreTest, AUtf8NoteMustFitWithItsMarkAndTerminator) {
     // terminator exactly 4096.
     std::u16string fits(1364, u'\u65E5');
     PutUnicode(fits);
-    MessageBoxAnswerer boxes;
-    PasteNewNote();
-    EXPECT_TRUE(boxes.seen().empty());
+    EXPECT_EQ(Said(PasteNewNote()), "");
     EXPECT_EQ(ReadWholeFile(Slot(0)).size(), 4095u);
     EXPECT_EQ(std::strlen(g_app.notes.records[0].text), 4092u) << "loads whole";
     PutUnicode(fits + u"x");
-    PasteNewNote();
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>({kClipboardTooBigMessage}));
+    EXPECT_EQ(Said(PasteNewNote()), kClipboardTooBigMessage);
     EXPECT_FALSE(FileExists(Slot(1)));
 }
 
 TEST_F(NoteStoreTest, AnEmptyTextIsNotSaved) {
     PutBlock(std::string("\0", 1));
-    MessageBoxAnswerer boxes;
-    PasteNewNote();
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>({kNothingToSaveMessage}));
+    EXPECT_EQ(Said(PasteNewNote()), "The Clipboard text is empty: there is nothing to save.");
     EXPECT_FALSE(FileExists(Slot(0)));
 }

@@ -1,4 +1,4 @@
-#include "app/product.h"
+#include "base/product.h"
 #include "message_box_answerer.h"
 #include "support/browser_recorder.h"
 #include "web/page_text.h"

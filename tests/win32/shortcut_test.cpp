@@ -1,4 +1,4 @@
-#include "app/app_state.h"
+#include "base/app_state.h"
 #include "links/link_rules.h"
 #include "links/links_dialog.h"
 #include "links/shell_locations.h"

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <cstdint>
-#include "../notes/note_table.h"
+#include "note_table.h"
 #include "product.h"
 
 constexpr char kVersionString[] = QUILLET_VERSION_STRING;
@@ -17,6 +17,8 @@ constexpr UINT WM_SHOW_COPY_LIST = WM_APP + 3;
 constexpr UINT WM_SHOW_MANAGE = WM_APP + 4;
 constexpr UINT WM_RELOAD_NOTES = WM_APP + 5;
 
+enum class NoteWindowMode : uint8_t { CopyList, Manage };
+
 struct AppState {
     HINSTANCE instance;
     HWND noteWindow;
@@ -24,7 +26,7 @@ struct AppState {
     HBRUSH backgroundBrush;
     char programFolder[kPathBufferSize];
     NoteTable notes;
-    uint8_t noteWindowMode; // 0 = Copy Note list, 1 = Manage Notes
+    NoteWindowMode noteWindowMode;
     uint32_t menuShowDelay;
     // Set when a message drain outside the main loop took a WM_QUIT, so that
     // the main loop ends after the dispatch that ran the drain.

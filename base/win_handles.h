@@ -2,6 +2,7 @@
 // gives back what it took.
 #pragma once
 #include <windows.h>
+#include <objbase.h>
 
 class UniqueHandle {
   public:
@@ -132,4 +133,65 @@ class CursorSwap {
 
   private:
     HCURSOR previous_;
+};
+
+// One handle given back with `Free` when the owner goes, unless released.
+// Movable, so that a function can hand its handle on.
+template <class Handle, class Free> class Owned {
+  public:
+    explicit Owned(Handle handle = nullptr) : handle_(handle) {}
+    ~Owned() { reset(); }
+    Owned(const Owned &) = delete;
+    Owned &operator=(const Owned &) = delete;
+    Owned(Owned &&other) noexcept : handle_(other.release()) {}
+    Owned &operator=(Owned &&other) noexcept {
+        if (this != &other) {
+            reset();
+            handle_ = other.release();
+        }
+        return *this;
+    }
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    Handle release() {
+        Handle handle = handle_;
+        handle_ = nullptr;
+        return handle;
+    }
+    void reset() {
+        if (handle_) Free()(handle_);
+        handle_ = nullptr;
+    }
+
+  private:
+    Handle handle_;
+};
+
+struct DestroyIconFree {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+struct DeleteObjectFree {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+struct DestroyMenuFree {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+
+using IconHandle = Owned<HICON, DestroyIconFree>;
+using BrushHandle = Owned<HBRUSH, DeleteObjectFree>;
+using BitmapHandle = Owned<HBITMAP, DeleteObjectFree>;
+using MenuHandle = Owned<HMENU, DestroyMenuFree>; // submenus go with their menu
+
+// COM on this thread for the owner's lifetime (single-threaded apartment).
+class ComApartment {
+  public:
+    ComApartment() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~ComApartment() {
+        if (initialised_) CoUninitialize();
+    }
+    ComApartment(const ComApartment &) = delete;
+    ComApartment &operator=(const ComApartment &) = delete;
+
+  private:
+    bool initialised_;
 };

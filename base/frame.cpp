@@ -45,19 +45,18 @@ void Centre(HWND window, const Box &work, int showCommand) {
 
 } // namespace
 
-void FrameWindow(HWND window, const char *titlePart, bool centre, int x, int y, bool place,
-                 int showCommand) {
+void FrameWindow(HWND window, const char *titlePart, const FrameOptions &options) {
     char title[256];
     std::snprintf(title, sizeof(title), "%s - %s - %s", kVersionString, titlePart, "VANTLER");
     SetWindowTextA(window, title);
     SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(g_app.icon));
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(g_app.icon));
     Box work = WorkArea();
-    if (centre) Centre(window, work, showCommand);
-    if (place) {
+    if (options.placement == Placement::Centre) Centre(window, work, options.showCommand);
+    if (options.placement == Placement::At) {
         Box own = WindowBox(window);
-        Spot spot = PlacedSpot(x, y, own.width(), own.height(), work);
-        PlaceAndShow(window, spot, own.width(), own.height(), showCommand);
+        Spot spot = PlacedSpot(options.x, options.y, own.width(), own.height(), work);
+        PlaceAndShow(window, spot, own.width(), own.height(), options.showCommand);
     }
 }
 
