@@ -207,7 +207,7 @@ void Quillet::Command(int id) {
 }
 
 void Quillet::Tray(UINT mouseMessage, WPARAM iconId) {
-    PostMessageA(noteWindow_, kWmTrayNotify, iconId, mouseMessage);
+    PostMessageA(noteWindow_, WM_TRAYNOTIFY, iconId, mouseMessage);
 }
 
 BoxInfo Quillet::WaitForBox(int timeoutMs) {
@@ -508,4 +508,14 @@ MenuShowDelaySetting::~MenuShowDelaySetting() {
     else
         RegDeleteValueA(key_, "MenuShowDelay");
     RegCloseKey(key_);
+}
+
+Quillet &QuilletTest::Start(const std::string &folder, bool accept, const std::string &cwd) {
+    quillet_.reset(new Quillet(folder, accept, cwd));
+    quillet_->WaitForNoteWindow();
+    return *quillet_;
+}
+
+void QuilletTest::TearDown() {
+    if (quillet_ && quillet_->noteWindow() && quillet_->Running()) quillet_->ExitAndExpectOne();
 }

@@ -1,12 +1,16 @@
 // Drives the real Quillet.exe from a second process, as the shell and the user do.
 #pragma once
 #include <windows.h>
+#include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
-constexpr char kVersion[] = "Quillet v1.0.3.2";
-constexpr UINT kWmTrayNotify = WM_APP + 1;
-constexpr UINT kTrayIconId = 0x01010101;
+#include "app/tray.h"       // kTrayIconId
+#include "base/app_state.h" // WM_TRAYNOTIFY and the other private messages
+#include "base/product.h"
+
+constexpr char kVersion[] = QUILLET_VERSION_STRING;
 
 struct BoxInfo {
     HWND window = nullptr;
@@ -140,3 +144,16 @@ template <class F> bool WaitFor(int timeoutMs, F condition) {
 }
 RECT WorkArea();
 RECT WindowRect(HWND window);
+
+// The usual run of a test: the program started in a folder of the test's, and
+// at the end, if it still runs, Exit must end it with the normal code 1.
+class QuilletTest : public ::testing::Test {
+  protected:
+    void TearDown() override;
+    // Starts the program (as Quillet's constructor does) and waits for its
+    // NoteWindow; q.noteWindow() is null if it never came.
+    Quillet &Start(const std::string &folder, bool accept = true, const std::string &cwd = "");
+
+  private:
+    std::unique_ptr<Quillet> quillet_;
+};

@@ -47,24 +47,27 @@ std::string CannotDelete(const std::string &file) {
 
 } // namespace
 
-TEST(Hardening, ATinyMenuShowDelaySlidesAsTwoHundredNotForAMinute) {
+class FullDisk : public QuilletTest {};
+class Hardening : public QuilletTest {};
+class SmallScreen : public QuilletTest {};
+
+TEST_F(Hardening, ATinyMenuShowDelaySlidesAsTwoHundredNotForAMinute) {
     MenuShowDelaySetting tiny("1");
     std::string folder = FreshFolder("tiny-delay");
     WriteNote(folder, 0, "one");
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
     q.Tray(WM_LBUTTONUP);
     // At a step of delay/10000 of the height this would take 10,002 frames.
     EXPECT_TRUE(WaitShown(q, "Copy Note"));
-    q.ExitAndExpectOne();
 }
 
-TEST(Hardening, OpenActsOnTheNoteSelectedWhenPressed) {
+TEST_F(Hardening, OpenActsOnTheNoteSelectedWhenPressed) {
     std::string folder = FreshFolder("open-slot");
     WriteNote(folder, 0, "b note");
     WriteNote(folder, 1, "c note");
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
     ASSERT_TRUE(ManageWithRow(q, 1));
     size_t already = OpeningsSoFar();
     q.Command(IDC_OPEN);
@@ -79,16 +82,15 @@ TEST(Hardening, OpenActsOnTheNoteSelectedWhenPressed) {
     std::vector<std::string> opened = OpeningsAfter(already, 1);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_NE(opened[0].find("QuilletSlot1.txt"), std::string::npos) << opened[0];
-    q.ExitAndExpectOne();
 }
 
-TEST(Hardening, ANoteWhoseFileCannotBeDeletedIsSaidToStay) {
+TEST_F(Hardening, ANoteWhoseFileCannotBeDeletedIsSaidToStay) {
     std::string folder = FreshFolder("undeletable");
     WriteNote(folder, 0, "read only");
     WriteNote(folder, 1, "held open");
     SetFileAttributesA(Slot(folder, 0).c_str(), FILE_ATTRIBUTE_READONLY);
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
     // A read-only note, deleted without a backup.
     ASSERT_TRUE(ManageWithRow(q, 1));
     q.Command(IDC_DELETE);
@@ -116,22 +118,20 @@ TEST(Hardening, ANoteWhoseFileCannotBeDeletedIsSaidToStay) {
     for (const std::string &name : FilesIn(folder))
         if (name.rfind("QuilletBackup [", 0) == 0) ++backups;
     EXPECT_EQ(backups, 1) << "the copy made just before stays";
-    q.ExitAndExpectOne();
 }
 
-TEST(Hardening, AnEmptyTextIsNotSavedAndSaysSo) {
-    Quillet q(FreshFolder("empty-text"));
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+TEST_F(Hardening, AnEmptyTextIsNotSavedAndSaysSo) {
+    Quillet &q = Start(FreshFolder("empty-text"));
+    ASSERT_NE(q.noteWindow(), nullptr);
     SetClipboardText("");
     q.Command(IDM_PASTE_NOTE);
     EXPECT_EQ(q.AnswerNext(IDOK).text, "The Clipboard text is empty: there is nothing to save.");
     EXPECT_FALSE(Exists(Slot(q.folder(), 0)));
-    q.ExitAndExpectOne();
 }
 
-TEST(Hardening, ASecondDonateRequestBringsTheOpenDialogForward) {
-    Quillet q(FreshFolder("donate-twice"));
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+TEST_F(Hardening, ASecondDonateRequestBringsTheOpenDialogForward) {
+    Quillet &q = Start(FreshFolder("donate-twice"));
+    ASSERT_NE(q.noteWindow(), nullptr);
     q.Command(IDM_DONATE);
     HWND dialog = q.WaitForWindow(Title("Donate"));
     ASSERT_NE(dialog, nullptr);
@@ -149,14 +149,13 @@ TEST(Hardening, ASecondDonateRequestBringsTheOpenDialogForward) {
     ASSERT_NE(again, nullptr);
     PostMessageA(again, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitFor(5000, [&] { return !IsWindow(again); }));
-    q.ExitAndExpectOne();
 }
 
-TEST(Hardening, ANoteFileWithNoProgramToOpenItIsSaidSo) {
+TEST_F(Hardening, ANoteFileWithNoProgramToOpenItIsSaidSo) {
     std::string folder = FreshFolder("no-editor");
     WriteNote(folder, 0, "note");
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
     ASSERT_TRUE(ManageWithRow(q, 0));
     SetTextFileHandler(false);
     q.Command(IDC_OPEN);
@@ -164,19 +163,18 @@ TEST(Hardening, ANoteFileWithNoProgramToOpenItIsSaidSo) {
     BoxInfo box = q.AnswerNext(IDOK);
     SetTextFileHandler(true);
     EXPECT_EQ(box.text, "ERROR: Could not open '" + Slot(folder, 0) + "'.");
-    q.ExitAndExpectOne();
 }
 
 // Needs a work area shorter than 50 rows: its own CTest test runs it on a
 // 1280x600 virtual desktop.
-TEST(SmallScreen, FiftyNotesStayOnTheScreenAndScroll) {
+TEST_F(SmallScreen, FiftyNotesStayOnTheScreenAndScroll) {
     RECT work = WorkArea();
     if (work.bottom - work.top > 600) GTEST_SKIP() << "needs the 1280x600 desktop";
     std::string folder = FreshFolder("small-screen");
     for (int slot = 0; slot < 50; ++slot)
         WriteNote(folder, slot, "note " + std::to_string(slot));
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
     for (int mode : {0, 1}) {
         if (mode == 0)
             q.Tray(WM_LBUTTONUP);
@@ -194,12 +192,11 @@ TEST(SmallScreen, FiftyNotesStayOnTheScreenAndScroll) {
             EXPECT_GE(button.top, work.top);
         }
     }
-    q.ExitAndExpectOne();
 }
 
 // A program folder on a full disk: its own CTest test mounts a small tmpfs
 // and names it in QUILLET_FULL_DISK.
-TEST(FullDisk, AFailedWriteLeavesNoNoteAndSaysSo) {
+TEST_F(FullDisk, AFailedWriteLeavesNoNoteAndSaysSo) {
     std::string folder = FullDiskFolder("notes");
     if (folder.empty()) GTEST_SKIP() << "needs QUILLET_FULL_DISK (a small tmpfs)";
     // The referral page goes to the same full disk.
@@ -230,7 +227,7 @@ TEST(FullDisk, AFailedWriteLeavesNoNoteAndSaysSo) {
     q.ExitAndExpectOne();
 }
 
-TEST(FullDisk, AnAcceptanceThatCannotBeWrittenEndsTheStartWithZero) {
+TEST_F(FullDisk, AnAcceptanceThatCannotBeWrittenEndsTheStartWithZero) {
     std::string cwd = FullDiskFolder("acceptance");
     if (cwd.empty()) GTEST_SKIP() << "needs QUILLET_FULL_DISK (a small tmpfs)";
     FillDisk(cwd);

@@ -3,6 +3,7 @@
 // bottom, this program's icon the first from the right).
 #include "base/product.h"
 #include "driver.h"
+#include "res/resource.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -54,14 +55,16 @@ void ChooseFromSubmenu(int parentY, POINT item) {
 
 } // namespace
 
-TEST(Journey, ADayWithRealClicks) {
+class Journey : public QuilletTest {};
+
+TEST_F(Journey, ADayWithRealClicks) {
     std::string folder = FreshFolder("journey");
     WriteFileBytes(folder + "QuilletSlot0.txt", "first note");
     WriteFileBytes(folder + "QuilletSlot1.txt", "second note");
-    Quillet q(folder);
-    HWND note = q.WaitForNoteWindow();
+    Quillet &q = Start(folder);
+    HWND note = q.noteWindow();
     ASSERT_NE(note, nullptr);
-    HWND list = GetDlgItem(note, 1001);
+    HWND list = GetDlgItem(note, IDC_NOTE_LIST);
     auto shown = [&](const char *part) {
         return WaitFor(10000, [&] {
             return IsWindowVisible(note) && IsWindowEnabled(list) &&
@@ -95,12 +98,12 @@ TEST(Journey, ADayWithRealClicks) {
     OpenTrayMenu();
     Click({kMenuX, kManageY});
     ASSERT_TRUE(shown("Manage Notes"));
-    ClickControl(GetDlgItem(note, 1004));
+    ClickControl(GetDlgItem(note, IDC_REFRESH));
     Click(firstRow());
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
     EXPECT_TRUE(IsWindowVisible(note)) << "a click only selects in Manage Notes";
     SetClipboardText("-");
-    ClickControl(GetDlgItem(note, 1007));
+    ClickControl(GetDlgItem(note, IDC_COPY));
     EXPECT_EQ(WaitForClipboardChange("-"), "first note");
     EXPECT_TRUE(WaitFor(5000, [&] { return !IsWindowVisible(note); }));
 

@@ -1,13 +1,12 @@
 // The first-run acceptance and the Links dialog with real shell links.
 #include "driver.h"
+#include "res/resource.h"
 #include <objbase.h>
 #include <shlobj.h>
 #include <gtest/gtest.h>
 
 namespace {
 
-const int kLinks = 40009, kExit = 40001, kProcess = 1010, kUserDesktop = 1202,
-          kUserQuickLaunch = 1218;
 const char kAcceptance[] =
     "The Terms and Conditions and Disclaimer for 'Quillet v1.0.3.2' have been accepted.";
 const char kLinksQuestion[] = "This is the first time you have run this version of this "
@@ -70,7 +69,10 @@ void ExpectFirstRunNote(const BoxInfo &note, const std::string &programFolder) {
 
 } // namespace
 
-TEST(FirstRun, RefusingTheDisclaimerEndsWithZeroAndWritesNothing) {
+class FirstRun : public QuilletTest {};
+class LinksDialog : public QuilletTest {};
+
+TEST_F(FirstRun, RefusingTheDisclaimerEndsWithZeroAndWritesNothing) {
     std::string folder = FreshFolder("first-no");
     Quillet q(folder, false);
     BoxInfo disclaimer = q.AnswerNext(IDNO);
@@ -84,7 +86,7 @@ TEST(FirstRun, RefusingTheDisclaimerEndsWithZeroAndWritesNothing) {
     EXPECT_FALSE(Exists(folder + "TermsAccepted.txt"));
 }
 
-TEST(FirstRun, AcceptingRecordsTheVersionAndAsksAboutLinks) {
+TEST_F(FirstRun, AcceptingRecordsTheVersionAndAsksAboutLinks) {
     std::string folder = FreshFolder("first-yes");
     Quillet q(folder, false);
     q.AnswerNext(IDYES);
@@ -93,18 +95,18 @@ TEST(FirstRun, AcceptingRecordsTheVersionAndAsksAboutLinks) {
     EXPECT_EQ(ReadFileBytes(folder + "TermsAccepted.txt"), kAcceptance);
     ExpectFirstRunNote(q.AnswerNext(IDOK), folder);
     ASSERT_NE(q.WaitForNoteWindow(), nullptr);
-    q.Command(kExit);
+    q.Command(IDM_EXIT);
     EXPECT_EQ(q.WaitForExit(), 1u);
 
     // Accepted once: the next start asks nothing.
     Quillet again(folder, false);
     ASSERT_NE(again.WaitForNoteWindow(), nullptr);
     EXPECT_TRUE(again.NoBoxFor(300));
-    again.Command(kExit);
+    again.Command(IDM_EXIT);
     EXPECT_EQ(again.WaitForExit(), 1u);
 }
 
-TEST(FirstRun, AnotherVersionsFileAsksAgainAndIsReplaced) {
+TEST_F(FirstRun, AnotherVersionsFileAsksAgainAndIsReplaced) {
     std::string folder = FreshFolder("first-old");
     WriteFileBytes(
         folder + "TermsAccepted.txt",
@@ -115,11 +117,11 @@ TEST(FirstRun, AnotherVersionsFileAsksAgainAndIsReplaced) {
     q.AnswerNext(IDOK);
     ASSERT_NE(q.WaitForNoteWindow(), nullptr);
     EXPECT_EQ(ReadFileBytes(folder + "TermsAccepted.txt"), kAcceptance);
-    q.Command(kExit);
+    q.Command(IDM_EXIT);
     EXPECT_EQ(q.WaitForExit(), 1u);
 }
 
-TEST(FirstRun, ReadOnlyAcceptanceFileCannotBeRecorded) {
+TEST_F(FirstRun, ReadOnlyAcceptanceFileCannotBeRecorded) {
     std::string folder = FreshFolder("first-readonly");
     WriteFileBytes(folder + "TermsAccepted.txt", kAcceptance);
     SetFileAttributesA((folder + "TermsAccepted.txt").c_str(), FILE_ATTRIBUTE_READONLY);
@@ -138,7 +140,7 @@ TEST(FirstRun, ReadOnlyAcceptanceFileCannotBeRecorded) {
     SetFileAttributesA((folder + "TermsAccepted.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-TEST(FirstRun, TheAcceptanceLivesInTheCurrentDirectory) {
+TEST_F(FirstRun, TheAcceptanceLivesInTheCurrentDirectory) {
     std::string folder = FreshFolder("first-cwd-program");
     std::string elsewhere = FreshFolder("first-cwd-elsewhere");
     WriteAcceptance(folder); // beside the program, which is not where it is looked for
@@ -148,11 +150,11 @@ TEST(FirstRun, TheAcceptanceLivesInTheCurrentDirectory) {
     ExpectFirstRunNote(q.AnswerNext(IDOK), folder);
     ASSERT_NE(q.WaitForNoteWindow(), nullptr);
     EXPECT_EQ(ReadFileBytes(elsewhere + "TermsAccepted.txt"), kAcceptance);
-    q.Command(kExit);
+    q.Command(IDM_EXIT);
     EXPECT_EQ(q.WaitForExit(), 1u);
 }
 
-TEST(FirstRun, YesToLinksOpensTheDialogCentredWithoutOwner) {
+TEST_F(FirstRun, YesToLinksOpensTheDialogCentredWithoutOwner) {
     std::string folder = FreshFolder("first-links");
     Quillet q(folder, false);
     q.AnswerNext(IDYES);
@@ -168,58 +170,58 @@ TEST(FirstRun, YesToLinksOpensTheDialogCentredWithoutOwner) {
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     ExpectFirstRunNote(q.AnswerNext(IDOK), folder);
     ASSERT_NE(q.WaitForNoteWindow(), nullptr);
-    q.Command(kExit);
+    q.Command(IDM_EXIT);
     EXPECT_EQ(q.WaitForExit(), 1u);
 }
 
-TEST(LinksDialog, ProcessCreatesAndDeletesRealShortcuts) {
+TEST_F(LinksDialog, ProcessCreatesAndDeletesRealShortcuts) {
     std::string desktop = ShellFolder("Desktop");
     ASSERT_FALSE(desktop.empty());
     std::string link = desktop + "\\Quillet [Vantler].lnk";
     DeleteFileA(link.c_str());
-    Quillet q(FreshFolder("links"));
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(FreshFolder("links"));
+    ASSERT_NE(q.noteWindow(), nullptr);
     auto open = [&] {
-        q.Command(kLinks);
+        q.Command(IDM_LINKS);
         HWND dialog = q.WaitForWindow(LinksTitle());
         if (dialog)
-            WaitFor(3000, [&] { return ControlText(GetDlgItem(dialog, 1008)) == kVersion; });
+            WaitFor(3000, [&] { return ControlText(GetDlgItem(dialog, IDC_VERSION)) == kVersion; });
         return dialog;
     };
     HWND dialog = open();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), q.noteWindow());
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kUserDesktop)));
-    EXPECT_FALSE(Checked(dialog, kUserDesktop));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_LINK_USER_DESKTOP)));
+    EXPECT_FALSE(Checked(dialog, IDC_LINK_USER_DESKTOP));
     std::string quickLaunch =
         ShellFolder("AppData") + "\\Microsoft\\Internet Explorer\\Quick Launch";
-    EXPECT_EQ(IsWindowEnabled(GetDlgItem(dialog, kUserQuickLaunch)) != FALSE,
+    EXPECT_EQ(IsWindowEnabled(GetDlgItem(dialog, IDC_LINK_USER_QUICK_LAUNCH)) != FALSE,
               GetFileAttributesA(quickLaunch.c_str()) != INVALID_FILE_ATTRIBUTES);
 
     // No to the question changes nothing.
-    SendMessageA(GetDlgItem(dialog, kUserDesktop), BM_SETCHECK, BST_CHECKED, 0);
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kProcess, BN_CLICKED), 0);
+    SendMessageA(GetDlgItem(dialog, IDC_LINK_USER_DESKTOP), BM_SETCHECK, BST_CHECKED, 0);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PROCESS, BN_CLICKED), 0);
     EXPECT_EQ(q.AnswerNext(IDNO).text, "Process the specified links?");
     EXPECT_TRUE(q.NoBoxFor(300));
     EXPECT_FALSE(Exists(link));
 
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kProcess, BN_CLICKED), 0);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PROCESS, BN_CLICKED), 0);
     q.AnswerNext(IDYES);
     BoxInfo done = q.AnswerNext(IDOK);
     EXPECT_EQ(done.text, "Links Processing Complete.");
     ASSERT_TRUE(Exists(link));
     EXPECT_EQ(LinkTarget(link), q.exePath());
-    EXPECT_TRUE(WaitFor(3000, [&] { return Checked(dialog, kUserDesktop); }));
+    EXPECT_TRUE(WaitFor(3000, [&] { return Checked(dialog, IDC_LINK_USER_DESKTOP); }));
 
     // OK closes; the next opening finds the shortcut and checks its box.
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor(3000, [&] { return !IsWindow(dialog); }));
     dialog = open();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(Checked(dialog, kUserDesktop));
+    EXPECT_TRUE(Checked(dialog, IDC_LINK_USER_DESKTOP));
 
-    SendMessageA(GetDlgItem(dialog, kUserDesktop), BM_SETCHECK, BST_UNCHECKED, 0);
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kProcess, BN_CLICKED), 0);
+    SendMessageA(GetDlgItem(dialog, IDC_LINK_USER_DESKTOP), BM_SETCHECK, BST_UNCHECKED, 0);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PROCESS, BN_CLICKED), 0);
     q.AnswerNext(IDYES);
     EXPECT_EQ(q.AnswerNext(IDOK).text, "Links Processing Complete.");
     EXPECT_FALSE(Exists(link));
@@ -227,6 +229,4 @@ TEST(LinksDialog, ProcessCreatesAndDeletesRealShortcuts) {
     // Esc ends the dialog too.
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(WaitFor(3000, [&] { return !IsWindow(dialog); }));
-    q.Command(kExit);
-    EXPECT_EQ(q.WaitForExit(), 1u);
 }

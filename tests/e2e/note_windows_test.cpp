@@ -1,16 +1,12 @@
 // The Copy Note list, the Manage Notes window, the slide and deleting notes.
 #include "driver.h"
+#include "res/resource.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
 namespace {
-
-const int kNoteList = 1001, kDeleteButton = 1002, kIndexList = 1003, kRefreshButton = 1004,
-          kOpenButton = 1005, kCopyButton = 1007, kIconControl = 1010, kVersionLine = 1008,
-          kCopyrightLine = 1009;
-const int kExit = 40001, kManage = 40004, kRefreshNotes = 40005;
 
 RECT ClientRectOf(HWND control, HWND parent) {
     RECT rect = WindowRect(control);
@@ -32,19 +28,21 @@ void ExpectRect(HWND control, HWND parent, int x, int y, int w, int h, const cha
 
 } // namespace
 
-TEST(NoteWindows, CopyListSlidesUpSizedToItsNotesAndCopiesTheChosenNote) {
+class NoteWindows : public QuilletTest {};
+
+TEST_F(NoteWindows, CopyListSlidesUpSizedToItsNotesAndCopiesTheChosenNote) {
     std::string folder = FreshFolder("copy-list");
     WriteNote(folder, 2, "beta");
     WriteNote(folder, 5, "alpha\r\nx\ty");
     WriteNote(folder, 9, "");
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
     q.Tray(WM_LBUTTONUP);
     ASSERT_TRUE(WaitShown(q, "Copy Note"));
     EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"alpha__x_y", "beta"}));
-    EXPECT_EQ(ListRows(GetDlgItem(q.noteWindow(), kIndexList)),
+    EXPECT_EQ(ListRows(GetDlgItem(q.noteWindow(), IDC_INDEX_LIST)),
               std::vector<std::string>({"alpha__x_y#05", "beta#02"}));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(q.noteWindow(), kCopyButton)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(q.noteWindow(), IDC_COPY)));
 
     RECT work = WorkArea(), rect = WindowRect(q.noteWindow());
     int itemHeight = static_cast<int>(SendMessageA(List(q), LB_GETITEMHEIGHT, 0, 0));
@@ -58,10 +56,9 @@ TEST(NoteWindows, CopyListSlidesUpSizedToItsNotesAndCopiesTheChosenNote) {
     ChooseRow(q, 0);
     EXPECT_EQ(WaitForClipboardChange("before"), "alpha\r\nx\ty");
     EXPECT_TRUE(WaitHidden(q));
-    q.ExitAndExpectOne();
 }
 
-TEST(NoteWindows, EachRowCopiesTheNoteItShows) {
+TEST_F(NoteWindows, EachRowCopiesTheNoteItShows) {
     // "ab" and "ab!" sort one way as rows and the other way with "#NN"
     // appended; equal texts and a "#12" inside a note must not confuse rows.
     std::string folder = FreshFolder("row-ties");
@@ -71,8 +68,8 @@ TEST(NoteWindows, EachRowCopiesTheNoteItShows) {
     WriteNote(folder, 6, "same");
     WriteNote(folder, 7, "note #12");
     WriteNote(folder, 12, "twelve");
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
     q.Tray(WM_LBUTTONUP);
     ASSERT_TRUE(WaitShown(q, "Copy Note"));
     std::vector<std::string> rows = ListRows(List(q));
@@ -87,16 +84,15 @@ TEST(NoteWindows, EachRowCopiesTheNoteItShows) {
         EXPECT_EQ(WaitForClipboardChange("-"), rows[row]) << "row " << row;
         ASSERT_TRUE(WaitHidden(q));
     }
-    q.ExitAndExpectOne();
 }
 
-TEST(NoteWindows, SlideRisesSteadilyToItsEnd) {
+TEST_F(NoteWindows, SlideRisesSteadilyToItsEnd) {
     MenuShowDelaySetting usual("400"); // whatever an earlier run left behind
     std::string folder = FreshFolder("slide");
     for (int slot = 0; slot < 6; ++slot)
         WriteNote(folder, slot, "note " + std::to_string(slot));
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
     q.Tray(WM_LBUTTONUP);
     std::vector<LONG> tops;
     WaitFor(10000, [&] {
@@ -111,25 +107,24 @@ TEST(NoteWindows, SlideRisesSteadilyToItsEnd) {
     for (size_t i = 1; i < tops.size(); ++i)
         EXPECT_LT(tops[i], tops[i - 1]) << i;
     EXPECT_EQ(tops.back(), work.bottom - (rect.bottom - rect.top));
-    q.ExitAndExpectOne();
 }
 
-TEST(NoteWindows, ExitDuringASlideEndsTheProgram) {
+TEST_F(NoteWindows, ExitDuringASlideEndsTheProgram) {
     std::string folder = FreshFolder("exit-in-slide");
     WriteNote(folder, 0, "a note");
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
     q.Tray(WM_LBUTTONUP);
-    q.Command(kExit); // taken by the drain between two frames of the slide
+    q.Command(IDM_EXIT); // taken by the drain between two frames of the slide
     EXPECT_EQ(q.WaitForExit(), 1u);
 }
 
-TEST(NoteWindows, TrayClickDuringASlideStaysResponsive) {
+TEST_F(NoteWindows, TrayClickDuringASlideStaysResponsive) {
     std::string folder = FreshFolder("nested-slide");
     WriteNote(folder, 0, "first");
     WriteNote(folder, 1, "second");
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
     q.Tray(WM_LBUTTONUP);
     Sleep(60);
     q.Tray(WM_LBUTTONUP);
@@ -140,50 +135,49 @@ TEST(NoteWindows, TrayClickDuringASlideStaysResponsive) {
     SetClipboardText("-");
     ChooseRow(q, 1);
     EXPECT_EQ(WaitForClipboardChange("-"), "second");
-    q.ExitAndExpectOne();
 }
 
-TEST(NoteWindows, ManageLayoutAndItsButtons) {
+TEST_F(NoteWindows, ManageLayoutAndItsButtons) {
     std::string folder = FreshFolder("manage");
     WriteNote(folder, 0, "one");
     WriteNote(folder, 1, "two");
-    Quillet q(folder);
-    HWND note = q.WaitForNoteWindow();
+    Quillet &q = Start(folder);
+    HWND note = q.noteWindow();
     ASSERT_NE(note, nullptr);
-    q.Command(kManage);
+    q.Command(IDM_MANAGE_NOTES);
     ASSERT_TRUE(WaitShown(q, "Manage Notes"));
-    ASSERT_TRUE(WaitFor(5000, [&] { return IsWindowEnabled(GetDlgItem(note, kCopyButton)) != 0; }));
+    ASSERT_TRUE(WaitFor(5000, [&] { return IsWindowEnabled(GetDlgItem(note, IDC_COPY)) != 0; }));
     RECT client = {};
     GetClientRect(note, &client);
     int w = client.right, h = client.bottom;
     ExpectRect(List(q), note, 0, 50, w, h - 50, "note list");
-    ExpectRect(GetDlgItem(note, kCopyButton), note, w - 150, 10, 130, 30, "Copy");
-    ExpectRect(GetDlgItem(note, kDeleteButton), note, w - 300, 10, 130, 30, "Delete");
-    ExpectRect(GetDlgItem(note, kOpenButton), note, w - 450, 10, 130, 30, "Open");
-    ExpectRect(GetDlgItem(note, kRefreshButton), note, w - 600, 10, 130, 30, "Refresh");
-    ExpectRect(GetDlgItem(note, kIconControl), note, 10, 10, -1, -1, "icon");
-    ExpectRect(GetDlgItem(note, kVersionLine), note, 52, 12, -1, -1, "version");
-    ExpectRect(GetDlgItem(note, kCopyrightLine), note, 52, 27, -1, -1, "copyright");
-    EXPECT_EQ(WindowText(GetDlgItem(note, kVersionLine)), kVersion);
+    ExpectRect(GetDlgItem(note, IDC_COPY), note, w - 150, 10, 130, 30, "Copy");
+    ExpectRect(GetDlgItem(note, IDC_DELETE), note, w - 300, 10, 130, 30, "Delete");
+    ExpectRect(GetDlgItem(note, IDC_OPEN), note, w - 450, 10, 130, 30, "Open");
+    ExpectRect(GetDlgItem(note, IDC_REFRESH), note, w - 600, 10, 130, 30, "Refresh");
+    ExpectRect(GetDlgItem(note, IDC_ICON), note, 10, 10, -1, -1, "icon");
+    ExpectRect(GetDlgItem(note, IDC_VERSION), note, 52, 12, -1, -1, "version");
+    ExpectRect(GetDlgItem(note, IDC_COPYRIGHT), note, 52, 27, -1, -1, "copyright");
+    EXPECT_EQ(WindowText(GetDlgItem(note, IDC_VERSION)), kVersion);
     RECT work = WorkArea(), rect = WindowRect(note);
     int itemHeight = static_cast<int>(SendMessageA(List(q), LB_GETITEMHEIGHT, 0, 0));
     EXPECT_EQ(rect.bottom - rect.top, 2 * itemHeight + GetSystemMetrics(SM_CYHSCROLL) + 50 + 40);
     EXPECT_EQ(rect.bottom, work.bottom);
 
     // Without a selection, Copy, Open and Delete only say so.
-    for (int button : {kCopyButton, kOpenButton, kDeleteButton}) {
+    for (int button : {IDC_COPY, IDC_OPEN, IDC_DELETE}) {
         q.Command(button);
         EXPECT_EQ(q.AnswerNext(IDOK).text, "Nothing selected.");
     }
     // A click on a row only selects it in this mode.
     ASSERT_TRUE(SelectRow(List(q), 1));
-    PostMessageA(note, WM_COMMAND, MAKEWPARAM(kNoteList, LBN_SELCHANGE), 0);
+    PostMessageA(note, WM_COMMAND, MAKEWPARAM(IDC_NOTE_LIST, LBN_SELCHANGE), 0);
     Sleep(300);
     EXPECT_TRUE(IsWindowVisible(note));
 
     // Open: the notice, then the file in its editor (our recorder here).
     size_t already = OpeningsSoFar();
-    q.Command(kOpenButton);
+    q.Command(IDC_OPEN);
     BoxInfo notice = q.AnswerNext(IDOK);
     EXPECT_EQ(notice.text, "'Refresh' to load any alterations to data.");
     std::vector<std::string> opened = OpeningsAfter(already, 1);
@@ -194,60 +188,59 @@ TEST(NoteWindows, ManageLayoutAndItsButtons) {
     // Refresh after an outside edit: rows rebuilt, no selection, same size.
     WriteNote(folder, 1, "two, edited");
     WriteNote(folder, 2, "three");
-    q.Command(kRefreshButton);
+    q.Command(IDC_REFRESH);
     ASSERT_TRUE(WaitFor(5000, [&] { return ListRows(List(q)).size() == 3; }));
     EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"one", "three", "two, edited"}));
     EXPECT_EQ(SendMessageA(List(q), LB_GETCURSEL, 0, 0), LB_ERR);
     RECT after = WindowRect(note);
     EXPECT_EQ(after.bottom - after.top, rect.bottom - rect.top);
     WriteNote(folder, 2, "three!");
-    q.Command(kRefreshNotes);
+    q.Command(IDM_REFRESH_NOTES);
     ASSERT_TRUE(WaitFor(5000, [&] { return ListRows(List(q))[1] == "three!"; }));
 
     // Copy from Manage copies, slides out and hides.
     ASSERT_TRUE(SelectRow(List(q), 0));
     SetClipboardText("-");
-    q.Command(kCopyButton);
+    q.Command(IDC_COPY);
     EXPECT_EQ(WaitForClipboardChange("-"), "one");
     EXPECT_TRUE(WaitHidden(q));
 
     // The close button hides at once; the program runs on.
-    q.Command(kManage);
+    q.Command(IDM_MANAGE_NOTES);
     ASSERT_TRUE(WaitShown(q, "Manage Notes"));
     PostMessageA(note, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitHidden(q));
     EXPECT_TRUE(q.Running());
-    q.ExitAndExpectOne();
 }
 
-TEST(NoteWindows, DeleteAsksTwiceAndOffersABackup) {
+TEST_F(NoteWindows, DeleteAsksTwiceAndOffersABackup) {
     std::string folder = FreshFolder("delete");
     WriteNote(folder, 0, "Meeting at 10:30\r\nRoom 4");
     WriteNote(folder, 1, "keep me");
     WriteNote(folder, 2, "no backup");
-    Quillet q(folder);
-    HWND note = q.WaitForNoteWindow();
+    Quillet &q = Start(folder);
+    HWND note = q.noteWindow();
     ASSERT_NE(note, nullptr);
-    q.Command(kManage);
+    q.Command(IDM_MANAGE_NOTES);
     ASSERT_TRUE(WaitShown(q, "Manage Notes"));
     auto select = [&](const std::string &text) { ASSERT_TRUE(SelectRowText(List(q), text)); };
 
     select("keep me");
-    q.Command(kDeleteButton);
+    q.Command(IDC_DELETE);
     BoxInfo first = q.AnswerNext(IDNO);
     EXPECT_EQ(first.text, "Delete selected note?\n\nContinue?");
     EXPECT_TRUE(first.hasYesNo);
     EXPECT_TRUE(q.NoBoxFor(300));
     EXPECT_NE(SendMessageA(List(q), LB_GETCURSEL, 0, 0), LB_ERR) << "no reload after the first No";
 
-    q.Command(kDeleteButton);
+    q.Command(IDC_DELETE);
     q.AnswerNext(IDYES);
     EXPECT_EQ(q.AnswerNext(IDNO).text, "Delete selected note?\n\nAre you sure?\n\nContinue?");
     ASSERT_TRUE(WaitFor(3000, [&] { return SendMessageA(List(q), LB_GETCURSEL, 0, 0) == LB_ERR; }));
     EXPECT_TRUE(Exists(folder + "QuilletSlot1.txt"));
 
     select("no backup");
-    q.Command(kDeleteButton);
+    q.Command(IDC_DELETE);
     q.AnswerNext(IDYES);
     q.AnswerNext(IDYES);
     EXPECT_EQ(q.AnswerNext(IDNO).text, "Make a backup of the Quillsheet?\n\nContinue?");
@@ -256,7 +249,7 @@ TEST(NoteWindows, DeleteAsksTwiceAndOffersABackup) {
     select("Meeting at 10:30__Room 4");
     std::string stored = ReadFileBytes(folder + "QuilletSlot0.txt");
     long long before = static_cast<long long>(std::time(nullptr));
-    q.Command(kDeleteButton);
+    q.Command(IDC_DELETE);
     q.AnswerNext(IDYES);
     q.AnswerNext(IDYES);
     q.AnswerNext(IDYES);
@@ -272,14 +265,13 @@ TEST(NoteWindows, DeleteAsksTwiceAndOffersABackup) {
     ASSERT_TRUE(WaitFor(3000, [&] { return !Exists(folder + "QuilletSlot0.txt"); }));
     EXPECT_EQ(ReadFileBytes(name.text), stored);
     EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"keep me"}));
-    q.ExitAndExpectOne();
 }
 
-TEST(NoteWindows, ABackupNeverReplacesAnExistingFile) {
+TEST_F(NoteWindows, ABackupNeverReplacesAnExistingFile) {
     std::string folder = FreshFolder("backup-clash");
     WriteNote(folder, 0, "same first twenty-eight bytes!");
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
     // Whatever second the backup is named after, a file of that name is there.
     long long now = static_cast<long long>(std::time(nullptr));
     std::vector<std::string> clashes;
@@ -288,10 +280,10 @@ TEST(NoteWindows, ABackupNeverReplacesAnExistingFile) {
                           "] ['same first twenty-eight byte...].txt");
         WriteFileBytes(clashes.back(), "an earlier backup");
     }
-    q.Command(kManage);
+    q.Command(IDM_MANAGE_NOTES);
     ASSERT_TRUE(WaitShown(q, "Manage Notes"));
     ASSERT_TRUE(SelectRow(List(q), 0));
-    q.Command(kDeleteButton);
+    q.Command(IDC_DELETE);
     q.AnswerNext(IDYES);
     q.AnswerNext(IDYES);
     q.AnswerNext(IDYES);
@@ -303,15 +295,14 @@ TEST(NoteWindows, ABackupNeverReplacesAnExistingFile) {
     EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot0.txt"), "same first twenty-eight bytes!");
     for (const std::string &clash : clashes)
         EXPECT_EQ(ReadFileBytes(clash), "an earlier backup");
-    q.ExitAndExpectOne();
 }
 
-TEST(NoteWindows, ExitFromATrayMenuOpenedDuringASlide) {
+TEST_F(NoteWindows, ExitFromATrayMenuOpenedDuringASlide) {
     std::string folder = FreshFolder("menu-in-slide");
     for (int slot = 0; slot < 10; ++slot)
         WriteNote(folder, slot, "note " + std::to_string(slot));
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
     q.Tray(WM_LBUTTONUP);
     q.Tray(WM_RBUTTONUP); // opens the menu from the slide's message drain
     HWND menu = nullptr;
@@ -325,16 +316,16 @@ TEST(NoteWindows, ExitFromATrayMenuOpenedDuringASlide) {
     EXPECT_EQ(q.WaitForExit(), 1u);
 }
 
-TEST(NoteWindows, ABackupNameTooLongForAPathEndsTheProgramAndKeepsTheNote) {
+TEST_F(NoteWindows, ABackupNameTooLongForAPathEndsTheProgramAndKeepsTheNote) {
     std::string folder = FolderOfLength(241);
     ASSERT_EQ(folder.size(), 241u);
     WriteNote(folder, 0, "kept");
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
-    q.Command(kManage);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
+    q.Command(IDM_MANAGE_NOTES);
     ASSERT_TRUE(WaitShown(q, "Manage Notes"));
     ASSERT_TRUE(SelectRow(List(q), 0));
-    q.Command(kDeleteButton);
+    q.Command(IDC_DELETE);
     q.AnswerNext(IDYES);
     q.AnswerNext(IDYES);
     q.AnswerNext(IDYES);

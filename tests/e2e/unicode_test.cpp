@@ -19,9 +19,12 @@ bool ManageCopy(Quillet &q, int row) {
 
 } // namespace
 
-TEST(Unicode, PastedTextKeepsEveryCharacterAndCopiesBackExactly) {
-    Quillet q(FreshFolder("unicode-paste"));
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+class CodePage932 : public QuilletTest {};
+class Unicode : public QuilletTest {};
+
+TEST_F(Unicode, PastedTextKeepsEveryCharacterAndCopiesBackExactly) {
+    Quillet &q = Start(FreshFolder("unicode-paste"));
+    ASSERT_NE(q.noteWindow(), nullptr);
     SetClipboardUnicode(kWorldText + u"\r\nnext");
     q.Command(IDM_PASTE_NOTE);
     ASSERT_TRUE(WaitShown(q, "Copy Note"));
@@ -36,12 +39,11 @@ TEST(Unicode, PastedTextKeepsEveryCharacterAndCopiesBackExactly) {
     SetClipboardText("other");
     ASSERT_TRUE(ManageCopy(q, 0));
     EXPECT_TRUE(WaitForClipboardUnicode(kWorldText + u"\r\nnext"));
-    q.ExitAndExpectOne();
 }
 
-TEST(Unicode, CaseConversionsChangeAsciiLettersOnlyAndKeepTheRest) {
-    Quillet q(FreshFolder("unicode-case"));
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+TEST_F(Unicode, CaseConversionsChangeAsciiLettersOnlyAndKeepTheRest) {
+    Quillet &q = Start(FreshFolder("unicode-case"));
+    ASSERT_NE(q.noteWindow(), nullptr);
     SetClipboardUnicode(u"stra\u00DFe \u03A9mega \u65E5\u672C abc");
     q.Command(IDM_TO_UPPER);
     EXPECT_TRUE(WaitForClipboardUnicode(u"STRA\u00DFE \u03A9MEGA \u65E5\u672C ABC"))
@@ -51,17 +53,16 @@ TEST(Unicode, CaseConversionsChangeAsciiLettersOnlyAndKeepTheRest) {
     EXPECT_TRUE(WaitForClipboardUnicode(u"A\u03A9b"));
     q.Command(IDM_TO_LOWER);
     EXPECT_TRUE(WaitForClipboardUnicode(u"a\u03A9b"));
-    q.ExitAndExpectOne();
 }
 
-TEST(Unicode, AnEditorsUtf8FileListsAndCopiesItsTextAndIsNeverChanged) {
+TEST_F(Unicode, AnEditorsUtf8FileListsAndCopiesItsTextAndIsNeverChanged) {
     std::string folder = FreshFolder("unicode-file");
     const std::string bytes = kMark + "Gr\xC3\xBC\xC3\x9F"
                                       "e \xE6\x97\xA5\xE6\x9C\xAC\r\n2";
     WriteFileBytes(folder + "QuilletSlot3.txt", bytes);
     WriteNote(folder, 1, "plain \xFC");
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
     q.Tray(WM_LBUTTONUP);
     ASSERT_TRUE(WaitShown(q, "Copy Note"));
     EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"Gr\xFC\xDF"
@@ -76,14 +77,13 @@ TEST(Unicode, AnEditorsUtf8FileListsAndCopiesItsTextAndIsNeverChanged) {
     ASSERT_TRUE(ManageCopy(q, 1));
     EXPECT_EQ(WaitForClipboardChange("other"), "plain \xFC");
     EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot3.txt"), bytes);
-    q.ExitAndExpectOne();
 }
 
 // Run by its own CTest test with a Japanese locale, where the ANSI code page is 932.
-TEST(CodePage932, UppercaseNeverChangesATrailByte) {
+TEST_F(CodePage932, UppercaseNeverChangesATrailByte) {
     if (GetACP() != 932) GTEST_SKIP() << "needs code page 932 (the quillet_e2e_cp932 test)";
-    Quillet q(FreshFolder("cp932"));
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(FreshFolder("cp932"));
+    ASSERT_NE(q.noteWindow(), nullptr);
     // U+30C2 is 83 61: its trail byte is the letter 'a'.
     SetClipboardText("\x83\x61 abc");
     q.Command(IDM_TO_UPPER);
@@ -91,13 +91,12 @@ TEST(CodePage932, UppercaseNeverChangesATrailByte) {
     SetClipboardText("\x83\x61 Ab");
     q.Command(IDM_INVERT_CASE);
     EXPECT_EQ(WaitForClipboardChange("\x83\x61 Ab"), "\x83\x61 aB");
-    q.ExitAndExpectOne();
 }
 
-TEST(Unicode, TextFromAnXClientBecomesAUtf8NoteAndGoesBackByteForByte) {
+TEST_F(Unicode, TextFromAnXClientBecomesAUtf8NoteAndGoesBackByteForByte) {
     std::string folder = FreshFolder("unicode-xclip");
-    Quillet q(folder);
-    ASSERT_NE(q.WaitForNoteWindow(), nullptr);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
     WriteFileBytes(folder + "x-in.txt", kWorldUtf8 + "\nline two");
     ASSERT_TRUE(
         RunUnixProgram("/usr/bin/xclip -selection clipboard -i " + UnixPath(folder + "x-in.txt")));
@@ -113,5 +112,4 @@ TEST(Unicode, TextFromAnXClientBecomesAUtf8NoteAndGoesBackByteForByte) {
     ASSERT_TRUE(
         RunUnixProgram("/usr/bin/xclip -o -selection clipboard -t UTF8_STRING > " + UnixPath(out)));
     EXPECT_EQ(ReadFileBytes(out), kWorldUtf8 + "\nline two");
-    q.ExitAndExpectOne();
 }

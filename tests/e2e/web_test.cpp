@@ -1,6 +1,7 @@
 // Preset stamps, the referral page, the update check and the donation dialog.
 #include "base/product.h"
 #include "driver.h"
+#include "res/resource.h"
 #include <gtest/gtest.h>
 #include <cctype>
 #include <ctime>
@@ -8,8 +9,6 @@
 
 namespace {
 
-const int kDonate = 40006, kVisitSite = 40007, kUpdateCheck = 40055, kExit = 40001;
-const int kDonateUrl = 1016, kDonateButton = 1017;
 const char kPageName[] = "Quillet v1.0.3.2 - Internet Referrering Page.htm";
 
 std::string UserName() {
@@ -59,24 +58,18 @@ void ExpectStampHalf(const std::string &half, const std::string &prefix, const s
     EXPECT_TRUE(timeMatches) << middle;
 }
 
-class WebTest : public ::testing::Test {
+class WebTest : public QuilletTest {
   protected:
     void SetUp() override {
         temp_ = FreshFolder("web-temp");
         SetEnvironmentVariableA("TEMP", temp_.c_str());
         SetEnvironmentVariableA("TMP", temp_.c_str());
-        quillet_.reset(new Quillet(FreshFolder("web")));
-        ASSERT_NE(quillet_->WaitForNoteWindow(), nullptr);
-    }
-    void TearDown() override {
-        if (quillet_->Running()) {
-            quillet_->Command(kExit);
-            EXPECT_EQ(quillet_->WaitForExit(), 1u);
-        }
+        quillet_ = &Start(FreshFolder("web"));
+        ASSERT_NE(quillet_->noteWindow(), nullptr);
     }
     std::string PagePath() const { return temp_ + kPageName; }
     std::string temp_;
-    std::unique_ptr<Quillet> quillet_;
+    Quillet *quillet_ = nullptr;
 };
 
 } // namespace
@@ -89,12 +82,13 @@ TEST_F(WebTest, StampsCarryTheRealNamesAndTheTime) {
         std::string prefix, suffix;
         bool doubled;
     } shapes[] = {
-        {40014, "'", "'", false},
-        {40020, "'" + user + " - " + computer + " - ", "'", false},
-        {40031, "<!-- '" + user + " - ", "' -->", false},
-        {40036, "<!-- '" + computer + " - ", "' -->", true},
-        {40046, "// <!-- '" + user + " - " + computer + " - ", "' -->", true},
-        {40053, "// <!-- '", "' -->", false},
+        {IDM_STAMP_TIME, "'", "'", false},
+        {IDM_STAMP_USER_COMPUTER_TIME, "'" + user + " - " + computer + " - ", "'", false},
+        {IDM_STAMP_HTML_USER_TIME, "<!-- '" + user + " - ", "' -->", false},
+        {IDM_STAMP_DOUBLE_HTML_COMPUTER_TIME, "<!-- '" + computer + " - ", "' -->", true},
+        {IDM_STAMP_DOUBLE_C_USER_COMPUTER_TIME, "// <!-- '" + user + " - " + computer + " - ",
+         "' -->", true},
+        {IDM_STAMP_C_TIME, "// <!-- '", "' -->", false},
     };
     for (const Shape &shape : shapes) {
         SetClipboardText("-");
@@ -118,7 +112,7 @@ TEST_F(WebTest, StampsCarryTheRealNamesAndTheTime) {
 
 TEST_F(WebTest, UpdateCheckWritesThePageAndOpensIt) {
     Quillet &q = *quillet_;
-    q.Command(kUpdateCheck);
+    q.Command(IDM_UPDATE_CHECK);
     BoxInfo question = q.AnswerNext(IDNO);
     EXPECT_EQ(
         question.text.rfind("Check for 'Quillet' updates?\n\nPLEASE NOTE: This will generate a "
@@ -132,7 +126,7 @@ TEST_F(WebTest, UpdateCheckWritesThePageAndOpensIt) {
     EXPECT_FALSE(Exists(PagePath()));
 
     size_t already = OpeningsSoFar();
-    q.Command(kUpdateCheck);
+    q.Command(IDM_UPDATE_CHECK);
     q.AnswerNext(IDYES);
     std::vector<std::string> opened = OpeningsAfter(already, 1);
     ASSERT_EQ(opened.size(), 1u);
@@ -147,11 +141,11 @@ TEST_F(WebTest, UpdateCheckWritesThePageAndOpensIt) {
 
 TEST_F(WebTest, VisitSiteAsksThenOpensThePage) {
     Quillet &q = *quillet_;
-    q.Command(kVisitSite);
+    q.Command(IDM_VISIT_SITE);
     EXPECT_EQ(q.AnswerNext(IDNO).text.rfind("Visit Internet Site?\n\nPLEASE NOTE:", 0), 0u);
     EXPECT_FALSE(Exists(PagePath()));
     size_t already = OpeningsSoFar();
-    q.Command(kVisitSite);
+    q.Command(IDM_VISIT_SITE);
     q.AnswerNext(IDYES);
     EXPECT_EQ(OpeningsAfter(already, 1).size(), 1u);
     EXPECT_NE(ReadFileBytes(PagePath()).find("<a href=\"" QUILLET_SITE_URL "\">"),
@@ -160,17 +154,17 @@ TEST_F(WebTest, VisitSiteAsksThenOpensThePage) {
 
 TEST_F(WebTest, DonationDialog) {
     Quillet &q = *quillet_;
-    q.Command(kDonate);
+    q.Command(IDM_DONATE);
     HWND dialog = q.WaitForWindow(std::string(kVersion) + " - Donate - VANTLER");
     ASSERT_NE(dialog, nullptr);
-    HWND address = GetDlgItem(dialog, kDonateUrl);
+    HWND address = GetDlgItem(dialog, IDC_DONATE_URL);
     EXPECT_TRUE(WaitFor(5000, [&] { return ControlText(address) == QUILLET_DONATION_URL; }))
         << ControlText(address);
     LRESULT selection = SendMessageA(address, EM_GETSEL, 0, 0);
     EXPECT_EQ(LOWORD(selection), 0);
     EXPECT_EQ(HIWORD(selection), sizeof(QUILLET_DONATION_URL) - 1);
     EXPECT_TRUE(GetWindowLongA(address, GWL_STYLE) & ES_READONLY);
-    EXPECT_NE(SendMessageA(GetDlgItem(dialog, kDonateButton), BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+    EXPECT_NE(SendMessageA(GetDlgItem(dialog, IDC_DONATE_BUTTON), BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
 
     // Centred over the (hidden) NoteWindow, then kept inside the work area.
     RECT owner = WindowRect(q.noteWindow()), own = WindowRect(dialog), work = WorkArea();
@@ -193,9 +187,9 @@ TEST_F(WebTest, DonationDialog) {
     EXPECT_TRUE(IsWindowVisible(dialog)) << "Esc leaves the dialog open";
 
     size_t already = OpeningsSoFar();
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kDonateButton, BN_CLICKED), 0);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_DONATE_BUTTON, BN_CLICKED), 0);
     ASSERT_EQ(OpeningsAfter(already, 1).size(), 1u);
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(kDonateButton, BN_CLICKED), 0);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_DONATE_BUTTON, BN_CLICKED), 0);
     EXPECT_EQ(OpeningsAfter(already, 2).size(), 2u);
     const std::string url = QUILLET_DONATION_URL;
     EXPECT_NE(ReadFileBytes(PagePath()).find("<a href=\"" + url + "\">" + url + "</a>"),

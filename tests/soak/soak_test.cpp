@@ -3,6 +3,7 @@
 // lost or changed, that nothing stray is left, and that the process's handle
 // and window counts come back to where they were after the first cycles.
 #include "driver.h"
+#include "res/resource.h"
 #include <gtest/gtest.h>
 #include <psapi.h>
 #include <algorithm>
@@ -10,9 +11,6 @@
 #include <cstdlib>
 
 namespace {
-
-const int kNoteList = 1001, kDeleteButton = 1002, kRefreshButton = 1004, kCopyButton = 1007;
-const int kPaste = 40003, kManage = 40004, kRefreshNotes = 40005, kExit = 40001;
 
 // Kernel handles of one process, from the extended handle table (class 64),
 // which Wine reports where GetProcessHandleCount says 0.
@@ -117,7 +115,7 @@ TEST(Soak, ThousandCyclesLoseNothingAndLeakNothing) {
         std::snprintf(text, sizeof(text), "soak note %06d, pasted", cycle);
         // Paste: saved in the first free slot (3) and listed.
         SetClipboardText(text);
-        q.Command(kPaste);
+        q.Command(IDM_PASTE_NOTE);
         ASSERT_TRUE(Shown(q, "Copy Note")) << cycle;
         ASSERT_EQ(ReadFileBytes(folder + "QuilletSlot3.txt"), text) << cycle;
         // Copy it back from the list.
@@ -125,18 +123,18 @@ TEST(Soak, ThousandCyclesLoseNothingAndLeakNothing) {
         ASSERT_GE(row, 0) << cycle;
         SetClipboardText("-");
         SendMessageA(List(q), LB_SETCURSEL, row, 0);
-        PostMessageA(q.noteWindow(), WM_COMMAND, MAKEWPARAM(kNoteList, LBN_SELCHANGE), 0);
+        PostMessageA(q.noteWindow(), WM_COMMAND, MAKEWPARAM(IDC_NOTE_LIST, LBN_SELCHANGE), 0);
         ASSERT_EQ(WaitForClipboardChange("-"), text) << cycle << " " << q.WaitForBox(300).text;
         // The copy ends by sliding out and hiding: a show asked for before then
         // would run inside that slide and be hidden with it.
         ASSERT_TRUE(WaitFor(5000, [&] { return !IsWindowVisible(q.noteWindow()); })) << cycle;
         // Manage, refresh, copy a kept note, then delete the pasted one.
-        q.Command(kManage);
+        q.Command(IDM_MANAGE_NOTES);
         ASSERT_TRUE(Shown(q, "Manage Notes")) << cycle;
-        q.Command(cycle % 2 ? kRefreshNotes : kRefreshButton);
+        q.Command(cycle % 2 ? IDM_REFRESH_NOTES : IDC_REFRESH);
         ASSERT_TRUE(WaitFor(5000, [&] { return ListRows(List(q)).size() == 4; })) << cycle;
         ASSERT_TRUE(Select(q, RowOf(q, text))) << cycle;
-        q.Command(kDeleteButton);
+        q.Command(IDC_DELETE);
         ASSERT_NE(q.AnswerNext(IDYES).window, nullptr) << cycle;
         ASSERT_NE(q.AnswerNext(IDYES).window, nullptr) << cycle;
         bool withBackup = cycle % 2 == 0;
@@ -150,7 +148,7 @@ TEST(Soak, ThousandCyclesLoseNothingAndLeakNothing) {
         ASSERT_TRUE(WaitFor(5000, [&] { return ListRows(List(q)).size() == 3; })) << cycle;
         ASSERT_TRUE(Select(q, 0)) << cycle;
         SetClipboardText("-");
-        q.Command(kCopyButton);
+        q.Command(IDC_COPY);
         ASSERT_NE(WaitForClipboardChange("-"), "-") << cycle << " " << q.WaitForBox(300).text;
         ASSERT_TRUE(WaitFor(5000, [&] { return !IsWindowVisible(q.noteWindow()); })) << cycle;
         if (cycle == 9) early = Measure(q, process);
@@ -191,7 +189,7 @@ TEST(Soak, ThousandCyclesLoseNothingAndLeakNothing) {
         EXPECT_TRUE(expected) << "stray file " << name;
     }
     EXPECT_EQ(backupFiles, backups);
-    q.Command(kExit);
+    q.Command(IDM_EXIT);
     EXPECT_EQ(q.WaitForExit(), 1u);
     CloseHandle(process);
 }
