@@ -3,13 +3,12 @@
 #include "../res/resource.h"
 #include "../base/app_state.h"
 #include "terms_text.h"
-#include <shlwapi.h>
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-bool AcceptedEarlier(const std::string &acceptance) {
+bool AcceptedEarlier() {
     // "r+" as before: a file that cannot be written to does not count.
     std::FILE *file = std::fopen(kAcceptanceFileName, "r+");
     if (!file) return false;
@@ -17,34 +16,30 @@ bool AcceptedEarlier(const std::string &acceptance) {
     std::memset(line, 0, sizeof(line));
     if (!std::fgets(line, sizeof(line), file)) line[0] = '\0';
     std::fclose(file);
-    return AcceptanceLineMatches(line, acceptance);
+    return AcceptanceLineMatches(line, kAcceptanceText);
 }
 
 } // namespace
 
 bool CheckTermsAccepted() {
-    const std::string acceptance = AcceptanceText();
-    const std::string disclaimer = DisclaimerText();
-    const std::string linksQuestion = LinksQuestionText();
-    const std::string note = SharedLocationNoteText(g_app.programFolder);
-    const std::string creationError = AcceptanceCreationErrorText();
-
-    if (AcceptedEarlier(acceptance)) return true;
-    if (ShowMessage(nullptr, disclaimer.c_str(), MB_ICONWARNING | MB_YESNO) != IDYES) return false;
+    if (AcceptedEarlier()) return true;
+    if (ShowMessage(nullptr, kDisclaimerText, MB_ICONWARNING | MB_YESNO) != IDYES) return false;
     std::FILE *file = std::fopen(kAcceptanceFileName, "w+");
     // Flushed and checked before the close: some C runtimes forget a failed
     // flush by the time fclose returns.
-    bool recorded = file && std::fputs(acceptance.c_str(), file) >= 0 && std::fflush(file) == 0 &&
+    bool recorded = file && std::fputs(kAcceptanceText, file) >= 0 && std::fflush(file) == 0 &&
                     !std::ferror(file);
     if (file && std::fclose(file) != 0) recorded = false;
     if (!recorded) {
         // An acceptance that did not reach the disk counts as never recorded.
         if (file) std::remove(kAcceptanceFileName);
-        ShowMessage(nullptr, creationError.c_str());
+        ShowMessage(nullptr, kAcceptanceCreationErrorText);
         return false;
     }
-    if (ShowMessage(nullptr, linksQuestion.c_str(), MB_ICONWARNING | MB_YESNO) == IDYES)
+    if (ShowMessage(nullptr, kLinksQuestionText, MB_ICONWARNING | MB_YESNO) == IDYES)
         DialogBoxParamA(g_app.instance, MAKEINTRESOURCEA(IDD_LINKS), nullptr, LinksDialogProc, 0);
-    ShowMessage(nullptr, note.c_str());
+    static char note[kPathBufferSize + 512];
+    SharedLocationNoteText(g_app.programFolder, note, sizeof(note));
+    ShowMessage(nullptr, note);
     return true;
 }

@@ -4,7 +4,7 @@
 #include "../base/program_path.h"
 #include "../base/win_handles.h"
 #include <shellapi.h>
-#include <cstdio>
+#include "../base/fixed_text.h"
 
 namespace {
 // Kept for the whole run: removal at shutdown uses the same record.
@@ -54,7 +54,7 @@ void ShowTrayMenu(HWND owner) {
 void ExploreContainingFolder() {
     char path[kExecutablePathSize];
     ExecutablePath(path);
-    char parameters[kExecutablePathSize + 16];
-    std::snprintf(parameters, sizeof(parameters), "/select,\"%s\"", path);
-    OpenWithShell(g_app.noteWindow, "Explorer", parameters, g_app.programFolder);
+    TextBuffer<kExecutablePathSize + 16> parameters;
+    parameters.build.add("/select,\"").add(path).add('"');
+    OpenWithShell(g_app.noteWindow, "Explorer", parameters.chars, g_app.programFolder);
 }

@@ -1,6 +1,6 @@
 #include "app_state.h"
 #include <shellapi.h>
-#include <cstdio>
+#include "fixed_text.h"
 #include <cstring>
 
 AppState g_app;
@@ -16,8 +16,8 @@ int ShowMessage(HWND owner, const char *text, UINT style) {
 bool OpenWithShell(HWND owner, const char *file, const char *parameters, const char *what) {
     HINSTANCE result = ShellExecuteA(owner, nullptr, file, parameters, nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(result) > 32) return true;
-    char message[3 * kPathBufferSize];
-    std::snprintf(message, sizeof(message), "ERROR: Could not open '%s'.", what ? what : file);
-    ShowMessage(owner, message);
+    TextBuffer<3 * kPathBufferSize> message;
+    message.build.add("ERROR: Could not open '").add(what ? what : file).add("'.");
+    ShowMessage(owner, message.chars);
     return false;
 }

@@ -1,7 +1,7 @@
 #include "frame.h"
 #include "app_state.h"
 #include "placement.h"
-#include <cstdio>
+#include "fixed_text.h"
 
 namespace {
 
@@ -46,9 +46,9 @@ void Centre(HWND window, const Box &work, int showCommand) {
 } // namespace
 
 void FrameWindow(HWND window, const char *titlePart, const FrameOptions &options) {
-    char title[256];
-    std::snprintf(title, sizeof(title), "%s - %s - %s", kVersionString, titlePart, "VANTLER");
-    SetWindowTextA(window, title);
+    TextBuffer<256> title;
+    title.build.add(kVersionString).add(" - ").add(titlePart).add(" - ").add("VANTLER");
+    SetWindowTextA(window, title.chars);
     SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(g_app.icon));
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(g_app.icon));
     Box work = WorkArea();

@@ -24,6 +24,19 @@ class UniqueHandle {
     HANDLE handle_;
 };
 
+// Writes all `size` bytes, however many calls it takes; false on any failure.
+inline bool WriteAllBytes(HANDLE file, const void *bytes, size_t size) {
+    const char *next = static_cast<const char *>(bytes);
+    while (size > 0) {
+        DWORD wrote = 0;
+        DWORD chunk = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
+        if (!WriteFile(file, next, chunk, &wrote, nullptr) || wrote == 0) return false;
+        next += wrote;
+        size -= wrote;
+    }
+    return true;
+}
+
 class RegistryKey {
   public:
     RegistryKey(HKEY root, const char *subKey) {

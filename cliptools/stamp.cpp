@@ -31,5 +31,7 @@ ClipboardStatus StampBuilder(const StampSwitches &switches) {
         if (const std::tm *converted = std::localtime(&now)) local = *converted;
     }
     uint32_t timer = TimerMillisecond();
-    return PutClipboardText(ComposeStamp(switches, user, computer, local, timer).c_str());
+    static char stamp[kStampBufferSize];
+    ComposeStamp(switches, user, computer, local, timer, stamp, sizeof(stamp));
+    return PutClipboardText(stamp);
 }

@@ -1,42 +1,47 @@
 #include "stamp_text.h"
+#include "../base/fixed_text.h"
 #include "text_rules.h"
-#include <cstdio>
 #include <cstring>
 
 namespace {
 
 constexpr size_t kNameBufferSize = 1024;
 
-std::string TrimmedName(const char *name) {
+void AddTrimmedName(FixedText &stamp, const char *name) {
     char buffer[kNameBufferSize];
-    std::snprintf(buffer, sizeof(buffer), "%s", name ? name : "");
+    FixedText(buffer, sizeof(buffer)).add(name ? name : "");
     TrimText(buffer);
-    return buffer;
+    stamp.add(buffer).add(" - ");
 }
 
-std::string TimeText(const std::tm &localTime, uint32_t timer) {
+void AddTime(FixedText &stamp, const std::tm &localTime, uint32_t timer) {
     char when[128] = {};
     std::strftime(when, sizeof(when), "%Y %B %d - %H:%M:%S:[", &localTime);
-    char counter[16];
-    int length = std::snprintf(counter, sizeof(counter), "%ld]", static_cast<long>(timer % 1000));
-    std::string text = when;
-    text.append(static_cast<size_t>(5 - length), '0');
-    return text + counter;
+    stamp.add(when);
+    // The counter always shows four digits.
+    uint32_t counter = timer % 1000;
+    for (uint32_t scale = 1000; scale > 1 && counter < scale; scale /= 10)
+        stamp.add('0');
+    stamp.addNumber(counter).add(']');
 }
 
 } // namespace
 
-std::string ComposeStamp(const StampSwitches &switches, const char *user, const char *computer,
-                         const std::tm &localTime, uint32_t timer) {
-    std::string stamp;
-    if (switches.slashes) stamp += "// ";
-    if (switches.html) stamp += "<!-- ";
-    stamp += "'";
-    if (switches.user) stamp += TrimmedName(user) + " - ";
-    if (switches.computer) stamp += TrimmedName(computer) + " - ";
-    if (switches.time) stamp += TimeText(localTime, timer);
-    stamp += "'";
-    if (switches.html) stamp += " -->";
-    if (switches.doubled) stamp = stamp + "\r\n\r\n" + stamp;
-    return stamp + "\r\n";
+size_t ComposeStamp(const StampSwitches &switches, const char *user, const char *computer,
+                    const std::tm &localTime, uint32_t timer, char *out, size_t outSize) {
+    char once[kStampBufferSize];
+    FixedText stamp(once, sizeof(once));
+    if (switches.slashes) stamp.add("// ");
+    if (switches.html) stamp.add("<!-- ");
+    stamp.add('\'');
+    if (switches.user) AddTrimmedName(stamp, user);
+    if (switches.computer) AddTrimmedName(stamp, computer);
+    if (switches.time) AddTime(stamp, localTime, timer);
+    stamp.add('\'');
+    if (switches.html) stamp.add(" -->");
+    FixedText whole(out, outSize);
+    whole.add(stamp.text());
+    if (switches.doubled) whole.add("\r\n\r\n").add(stamp.text());
+    whole.add("\r\n");
+    return stamp.length() * (switches.doubled ? 2 : 1) + (switches.doubled ? 6 : 2);
 }

@@ -3,7 +3,7 @@
 
 # Logic that calls no system: built natively too, tested directly and fuzzed.
 set(QUILLET_PURE_SOURCES
-  base/placement.cpp
+  base/fixed_text.cpp base/placement.cpp
   cliptools/stamp_text.cpp cliptools/text_rules.cpp cliptools/utf8.cpp
   notes/backup_name.cpp notes/text_mode.cpp
   links/link_rules.cpp

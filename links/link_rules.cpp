@@ -1,4 +1,5 @@
 #include "link_rules.h"
+#include "../base/fixed_text.h"
 #include "../cliptools/text_rules.h"
 #include <algorithm>
 #include <cstring>
@@ -10,22 +11,33 @@ bool ShellFolderValueUsable(bool querySucceeded, unsigned long type, char *text)
     return type == kPlainText && std::strlen(text) > 1;
 }
 
-std::string WithBackslash(std::string text) {
-    if (!text.empty() && text.back() != '\\') text += '\\';
-    return text;
+void WithBackslash(const char *text, char *out, size_t outSize) {
+    FixedText path(out, outSize);
+    path.add(text);
+    if (path.length() > 0 && path.text()[path.length() - 1] != '\\') path.add('\\');
 }
 
-std::string QuickLaunchPath(const char *appData, size_t cut) {
-    std::string base(appData, std::min(std::strlen(appData), cut));
-    return WithBackslash(base) + "Microsoft\\Internet Explorer\\Quick Launch";
+namespace {
+// The first `cut` characters of `base` (all of them if fewer), a backslash if
+// needed, then `tail`.
+void Below(const char *base, size_t cut, const char *tail, char *out, size_t outSize) {
+    char folder[kLinkPathSize];
+    FixedText(folder, sizeof(folder)).add(base, std::min(std::strlen(base), cut));
+    WithBackslash(folder, out, outSize);
+    size_t length = std::strlen(out);
+    FixedText(out + length, outSize - length).add(tail);
+}
+} // namespace
+
+void QuickLaunchPath(const char *appData, size_t cut, char *out, size_t outSize) {
+    Below(appData, cut, "Microsoft\\Internet Explorer\\Quick Launch", out, outSize);
 }
 
-std::string LinkPathIn(const char *location, size_t cut) {
-    std::string base(location, std::min(std::strlen(location), cut));
-    return WithBackslash(base) + kLinkFileName;
+void LinkPathIn(const char *location, size_t cut, char *out, size_t outSize) {
+    Below(location, cut, kLinkFileName, out, outSize);
 }
 
-std::string WorkingFolderOf(const char *executablePath) {
+void WorkingFolderOf(const char *executablePath, char *out, size_t outSize) {
     const char *slash = std::strrchr(executablePath, '\\');
-    return slash ? std::string(executablePath, slash) : std::string();
+    FixedText(out, outSize).add(executablePath, slash ? slash - executablePath : 0);
 }

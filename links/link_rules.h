@@ -1,7 +1,7 @@
 // Rules for shell folder values and link paths, free of any system call.
 #pragma once
 #include <cstddef>
-#include <string>
+
 
 constexpr size_t kQuickLaunchCut = 218;
 constexpr size_t kCreateLinkCut = 481;
@@ -14,15 +14,20 @@ constexpr char kLinkFileName[] = "Quillet [Vantler].lnk";
 // trimmed in place.
 bool ShellFolderValueUsable(bool querySucceeded, unsigned long type, char *text);
 
+// Room for any path these make from a location of up to 520 characters.
+constexpr size_t kLinkPathSize = 1024;
+
+// Each writes its path to `out`, cut to outSize - 1 bytes and terminated.
+
 // `text` with a backslash appended unless it already ends in one.
-std::string WithBackslash(std::string text);
+void WithBackslash(const char *text, char *out, size_t outSize);
 
 // The Quick Launch folder under an AppData value, cut to `cut` characters first.
-std::string QuickLaunchPath(const char *appData, size_t cut);
+void QuickLaunchPath(const char *appData, size_t cut, char *out, size_t outSize);
 
 // location (at most `cut` characters) + backslash if needed + kLinkFileName.
-std::string LinkPathIn(const char *location, size_t cut);
+void LinkPathIn(const char *location, size_t cut, char *out, size_t outSize);
 
 // The executable's folder without its trailing backslash ("C:" for C:\q.exe);
 // empty when the path has no backslash.
-std::string WorkingFolderOf(const char *executablePath);
+void WorkingFolderOf(const char *executablePath, char *out, size_t outSize);

@@ -7,7 +7,7 @@
 #include "shell_locations.h"
 #include "shortcut.h"
 #include <shlwapi.h>
-#include <cstdio>
+#include "../base/fixed_text.h"
 
 namespace {
 
@@ -56,9 +56,10 @@ void RefreshLinkStates(HWND dialog) {
             continue;
         }
         EnableWindow(checkbox, TRUE);
-        std::string linkPath = LinkPathIn(location.path, kRefreshLinkCut);
+        char linkPath[kLinkPathSize];
+        LinkPathIn(location.path, kRefreshLinkCut, linkPath, sizeof(linkPath));
         CheckDlgButton(dialog, box.checkbox,
-                       LinkPointsToProgram(linkPath.c_str()) ? BST_CHECKED : BST_UNCHECKED);
+                       LinkPointsToProgram(linkPath) ? BST_CHECKED : BST_UNCHECKED);
     }
 }
 
@@ -84,24 +85,24 @@ void ProcessLinks(HWND dialog) {
 
 void CreateProgramLink(HWND owner, const char *location) {
     if (location[0] == '\0') return;
-    char message[3 * kLinkTargetSize];
     if (!PathIsDirectoryA(location)) {
-        std::snprintf(message, sizeof(message), "'%s' is not a valid directory name. [Create Link]",
-                      location);
-        ShowMessage(owner, message);
+        TextBuffer<kLinkPathSize + 64> message;
+        message.build.add('\'').add(location).add("' is not a valid directory name. [Create Link]");
+        ShowMessage(owner, message.chars);
     }
-    std::string linkPath = LinkPathIn(location, kCreateLinkCut);
-    if (LinkLoads(linkPath.c_str()) && !LinkPointsToProgram(linkPath.c_str())) {
+    char linkPath[kLinkPathSize];
+    LinkPathIn(location, kCreateLinkCut, linkPath, sizeof(linkPath));
+    if (LinkLoads(linkPath) && !LinkPointsToProgram(linkPath)) {
         // A link that loads but whose target cannot be read points elsewhere.
         char target[kLinkTargetSize] = {};
-        if (!ReadLinkTarget(linkPath.c_str(), target)) target[0] = '\0';
-        std::snprintf(message, sizeof(message),
-                      "The link '%s' already exists. It links to '%s'.\n\nOverwrite?",
-                      linkPath.c_str(), target);
+        if (!ReadLinkTarget(linkPath, target)) target[0] = '\0';
+        TextBuffer<kLinkPathSize + kLinkTargetSize + 64> question;
+        question.build.add("The link '").add(linkPath).add("' already exists. It links to '");
+        question.build.add(target).add("'.\n\nOverwrite?");
         // Only a Yes replaces it: a box that could not be shown (0) changes nothing.
-        if (ShowMessage(nullptr, message, MB_YESNO | MB_ICONWARNING) != IDYES) return;
+        if (ShowMessage(nullptr, question.chars, MB_YESNO | MB_ICONWARNING) != IDYES) return;
     }
-    if (!WriteProgramLink(linkPath.c_str())) ShowMessage(nullptr, "Error creating link.");
+    if (!WriteProgramLink(linkPath)) ShowMessage(nullptr, "Error creating link.");
 }
 
 INT_PTR CALLBACK LinksDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -1,7 +1,7 @@
 #include "shell_locations.h"
 #include "../base/win_handles.h"
 #include "link_rules.h"
-#include <cstdio>
+#include "../base/fixed_text.h"
 
 ShellLocation g_shellLocations[kShellLocationCount];
 
@@ -50,8 +50,10 @@ void ReadShellFolderValue(HKEY key, const Reading &reading) {
     bool usable = ShellFolderValueUsable(queried, type, value);
     location.valid = usable ? 1 : 0;
     if (!usable) return;
-    std::string path = reading.quickLaunch ? QuickLaunchPath(value, reading.cut) : value;
-    std::snprintf(location.path, sizeof(location.path), "%s", path.c_str());
+    if (reading.quickLaunch)
+        QuickLaunchPath(value, reading.cut, location.path, sizeof(location.path));
+    else
+        FixedText(location.path, sizeof(location.path)).add(value);
 }
 
 template <size_t N> bool ReadAll(HKEY root, const Reading (&readings)[N]) {

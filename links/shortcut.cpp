@@ -5,9 +5,8 @@
 #include "link_rules.h"
 #include <shlobj.h>
 #include <shlwapi.h>
-#include <cstdio>
+#include "../base/fixed_text.h"
 #include <cstring>
-#include <string>
 
 namespace {
 
@@ -33,7 +32,7 @@ bool IsDirectory(const char *path) {
 // Folder exists, file exists and can be opened exclusively, and the link loads.
 bool OpenLink(const char *linkPath, LinkObject &object) {
     char folder[kLinkTargetSize];
-    std::snprintf(folder, sizeof(folder), "%s", linkPath);
+    FixedText(folder, sizeof(folder)).add(linkPath);
     PathRemoveFileSpecA(folder);
     if (!IsDirectory(folder)) return false;
     UniqueHandle probe(CreateFileA(linkPath, 0, 0, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -44,14 +43,14 @@ bool OpenLink(const char *linkPath, LinkObject &object) {
            SUCCEEDED(object.file->Load(wide, STGM_READ));
 }
 
-bool WriteLink(const std::string &linkPath, const char *exe, const std::string &workingFolder) {
+bool WriteLink(const char *linkPath, const char *exe, const char *workingFolder) {
     LinkObject object;
     wchar_t wide[kLinkTargetSize];
     return object.create() && SUCCEEDED(object.link->SetPath(exe)) &&
-           SUCCEEDED(object.link->SetWorkingDirectory(workingFolder.c_str())) &&
+           SUCCEEDED(object.link->SetWorkingDirectory(workingFolder)) &&
            SUCCEEDED(object.link->SetIconLocation(exe, 0)) &&
            SUCCEEDED(object.link->SetDescription(kVersionString)) &&
-           WidePath(linkPath.c_str(), wide) && SUCCEEDED(object.file->Save(wide, TRUE));
+           WidePath(linkPath, wide) && SUCCEEDED(object.file->Save(wide, TRUE));
 }
 
 } // namespace
@@ -76,11 +75,15 @@ bool LinkPointsToProgram(const char *linkPath) {
 
 BOOL DeleteProgramLink(HWND, const char *location) {
     if (location[0] == '\0' || !IsDirectory(location)) return FALSE;
-    return DeleteFileA(LinkPathIn(location, kDeleteLinkCut).c_str());
+    char linkPath[kLinkPathSize];
+    LinkPathIn(location, kDeleteLinkCut, linkPath, sizeof(linkPath));
+    return DeleteFileA(linkPath);
 }
 
 bool WriteProgramLink(const char *linkPath) {
     char exe[kLinkTargetSize];
     ExecutablePath(exe);
-    return WriteLink(linkPath, exe, WorkingFolderOf(exe));
+    char workingFolder[kLinkTargetSize];
+    WorkingFolderOf(exe, workingFolder, sizeof(workingFolder));
+    return WriteLink(linkPath, exe, workingFolder);
 }

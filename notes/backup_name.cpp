@@ -1,5 +1,5 @@
 #include "backup_name.h"
-#include <cstdio>
+#include "../base/fixed_text.h"
 #include <cstring>
 
 namespace {
@@ -9,19 +9,26 @@ bool AllowedInTitle(unsigned char c) {
 }
 } // namespace
 
-std::string BackupTitle(const char *noteText) {
-    std::string title(kBackupTitleLength, '_');
+void BackupTitle(const char *noteText, char (&title)[kBackupTitleLength + 1]) {
+    std::memset(title, '_', kBackupTitleLength);
+    title[kBackupTitleLength] = '\0';
     size_t length = std::strlen(noteText);
     for (size_t i = 0; i < kBackupTitleLength && i < length; ++i) {
         unsigned char c = static_cast<unsigned char>(noteText[i]);
         if (AllowedInTitle(c)) title[i] = static_cast<char>(c);
     }
-    return title;
 }
 
-std::string ComposeBackupName(const char *folder, int64_t secondsSince1970, const char *noteText) {
+size_t ComposeBackupName(const char *folder, int64_t secondsSince1970, const char *noteText,
+                         char *out, size_t outSize) {
     int32_t low = static_cast<int32_t>(static_cast<uint32_t>(secondsSince1970 & 0xFFFFFFFF));
-    char head[64];
-    std::snprintf(head, sizeof(head), "QuilletBackup [%ld] ['", static_cast<long>(low));
-    return std::string(folder) + head + BackupTitle(noteText) + "..." + "].txt";
+    char title[kBackupTitleLength + 1];
+    BackupTitle(noteText, title);
+    // Measured in a buffer large enough for any folder, then handed out.
+    char whole[1024];
+    FixedText name(whole, sizeof(whole));
+    name.add(folder).add("QuilletBackup [").addNumber(low).add("] ['").add(title).add("...");
+    name.add("].txt");
+    FixedText(out, outSize).add(name.text(), name.length());
+    return name.length();
 }

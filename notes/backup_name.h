@@ -1,7 +1,7 @@
 // Backup file names, free of any system call.
 #pragma once
+#include <cstddef>
 #include <cstdint>
-#include <string>
 
 constexpr size_t kBackupTitleLength = 28;
 // A path and its terminator must fit MAX_PATH (260): 259 characters at most.
@@ -9,8 +9,9 @@ constexpr size_t kMaxBackupNameLength = 259;
 
 // The first 28 bytes of the note (missing bytes count as zero) with every byte
 // that may not stand in a file name, or is not plain printable ASCII, made '_'.
-std::string BackupTitle(const char *noteText);
+void BackupTitle(const char *noteText, char (&title)[kBackupTitleLength + 1]);
 
 // folder + "QuilletBackup [" + seconds (low 32 bits, signed) + "] ['" + title
-// + "..." + "].txt".
-std::string ComposeBackupName(const char *folder, int64_t secondsSince1970, const char *noteText);
+// + "..." + "].txt", cut to outSize - 1 bytes. Returns the whole name's length.
+size_t ComposeBackupName(const char *folder, int64_t secondsSince1970, const char *noteText,
+                         char *out, size_t outSize);

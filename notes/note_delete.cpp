@@ -4,12 +4,12 @@
 #include "note_store.h"
 #include <ctime>
 
-bool BackupFileName(std::string &name, int32_t slot) {
+bool BackupFileName(char (&name)[kPathBufferSize], int32_t slot) {
     const NoteRecord *note = FindNoteBySlot(g_app.notes, slot);
-    name = ComposeBackupName(g_app.programFolder, static_cast<int64_t>(std::time(nullptr)),
-                             note ? note->text : "");
-    if (name.size() <= kMaxBackupNameLength) return true;
-    name.clear();
+    size_t length = ComposeBackupName(g_app.programFolder, static_cast<int64_t>(std::time(nullptr)),
+                                      note ? note->text : "", name, sizeof(name));
+    if (length <= kMaxBackupNameLength) return true;
+    name[0] = '\0';
     return false;
 }
 

@@ -2,11 +2,11 @@
 // say nothing to the user; they return what happened.
 #pragma once
 #include <cstdint>
-#include <string>
+#include "../base/app_state.h"
 
 // The backup name for the note in `slot`; false (and an empty name) when it
 // would not fit a path.
-bool BackupFileName(std::string &name, int32_t slot);
+bool BackupFileName(char (&name)[kPathBufferSize], int32_t slot);
 
 // Copies the note's file to `backup`, never over an existing file.
 bool BackUpNoteFile(int32_t slot, const char *backup);

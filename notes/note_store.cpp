@@ -4,7 +4,7 @@
 #include "../cliptools/code_page.h"
 #include "../cliptools/utf8.h"
 #include "text_mode.h"
-#include <cstdio>
+#include "../base/fixed_text.h"
 #include <cstring>
 
 namespace {
@@ -38,18 +38,6 @@ bool SlotIsFree(const char *path) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-bool WriteAll(HANDLE file, const std::string &bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD wrote = 0;
-        DWORD chunk = static_cast<DWORD>(bytes.size() - done);
-        if (!WriteFile(file, bytes.data() + done, chunk, &wrote, nullptr) || wrote == 0)
-            return false;
-        done += wrote;
-    }
-    return true;
-}
-
 // Saves a new note in the lowest free slot: `text` is ANSI text, or UTF-8
 // text that the file then marks as such.
 void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result) {
@@ -74,9 +62,13 @@ void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result
         result.status = PasteStatus::OpenFailed;
         return;
     }
-    std::string stored = utf8 ? kUtf8Mark : "";
-    stored += EncodeTextMode(text, length);
-    bool written = WriteAll(file.get(), stored);
+    // The mark and at most 4095 bytes, each LF of which becomes CR LF.
+    static char stored[kUtf8MarkSize + 2 * kNoteTextSize];
+    size_t markSize = utf8 ? kUtf8MarkSize : 0;
+    std::memcpy(stored, kUtf8Mark, markSize);
+    size_t size = markSize + EncodeTextMode(text, length, stored + markSize,
+                                            sizeof(stored) - markSize);
+    bool written = size < sizeof(stored) && WriteAllBytes(file.get(), stored, size);
     bool closed = file.reset();
     if (!written || !closed) {
         // A half-written file must not pass for a saved note.
@@ -110,8 +102,7 @@ void SaveClipboardText(const ClipboardContent &text, PasteResult &result) {
 } // namespace
 
 void NoteFileName(char (&name)[kPathBufferSize], int32_t slot) {
-    std::snprintf(name, sizeof(name), "%sQuilletSlot%ld.txt", g_app.programFolder,
-                  static_cast<long>(slot));
+    FixedText(name, sizeof(name)).add(g_app.programFolder).add("QuilletSlot").addNumber(slot).add(".txt");
 }
 
 void LoadNotes() {
@@ -155,15 +146,17 @@ bool PasteMessage(const PasteResult &result, char *out, size_t outSize) {
         text = "ERROR: No free slots. Free some slots and try again.";
         break;
     case PasteStatus::OpenFailed:
-        std::snprintf(out, outSize, "ERROR: Could not open '%s' [write].", result.path);
+        FixedText(out, outSize).add("ERROR: Could not open '").add(result.path).add("' [write].");
         return true;
     case PasteStatus::WriteFailed:
-        std::snprintf(out, outSize, "ERROR: Could not write '%s'. The note has not been saved.",
-                      result.path);
+        FixedText(out, outSize)
+            .add("ERROR: Could not write '")
+            .add(result.path)
+            .add("'. The note has not been saved.");
         return true;
     }
     if (!text) return false;
-    std::snprintf(out, outSize, "%s", text);
+    FixedText(out, outSize).add(text);
     return true;
 }
 
@@ -173,7 +166,7 @@ void NoteTextAsUnicode(const NoteRecord &note, char16_t (&text)[kNoteTextSize]) 
 
 void NoteTextAsAnsi(const NoteRecord &note, char *out, size_t outSize) {
     if (!note.utf8) {
-        std::snprintf(out, outSize, "%s", note.text);
+        FixedText(out, outSize).add(note.text);
         return;
     }
     static char16_t wide[kNoteTextSize];

@@ -17,14 +17,18 @@ size_t DecodeTextMode(const char *stored, size_t storedSize, char *out, size_t o
     return written;
 }
 
-std::string EncodeTextMode(const char *text, size_t length) {
-    std::string stored;
-    stored.reserve(length + length / 8 + 2);
+size_t EncodeTextMode(const char *text, size_t length, char *out, size_t outSize) {
+    size_t total = 0;
+    auto put = [&](char c) {
+        if (total + 1 < outSize) out[total] = c;
+        ++total;
+    };
     for (size_t i = 0; i < length; ++i) {
-        if (text[i] == '\n') stored += '\r';
-        stored += text[i];
+        if (text[i] == '\n') put('\r');
+        put(text[i]);
     }
-    return stored;
+    if (outSize > 0) out[total < outSize ? total : outSize - 1] = '\0';
+    return total;
 }
 
 bool TakeUtf8Mark(char *text) {

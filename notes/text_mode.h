@@ -2,7 +2,6 @@
 // the same on every C runtime.
 #pragma once
 #include <cstddef>
-#include <string>
 
 // Reads stored bytes as text: each CR LF becomes LF, a lone CR stays, the
 // first 0x1A ends the data. Writes at most outSize - 1 bytes to `out`, always
@@ -10,7 +9,10 @@
 size_t DecodeTextMode(const char *stored, size_t storedSize, char *out, size_t outSize);
 
 // The stored form of a text: each LF becomes CR LF, every other byte stays.
-std::string EncodeTextMode(const char *text, size_t length);
+// Writes what fits in outSize - 1 bytes to `out`, always terminated (stored
+// bytes may include zeros, so the count is what tells), and returns the size
+// of the whole stored form: a result of outSize or more means it was cut.
+size_t EncodeTextMode(const char *text, size_t length, char *out, size_t outSize);
 
 // A note file that begins with the UTF-8 byte-order mark holds UTF-8 text,
 // whoever wrote it; any other file holds text in the ANSI code page.

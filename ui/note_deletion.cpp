@@ -2,7 +2,7 @@
 #include "../base/app_state.h"
 #include "../notes/note_delete.h"
 #include "../notes/note_store.h"
-#include <cstdio>
+#include "../base/fixed_text.h"
 
 namespace {
 
@@ -16,16 +16,16 @@ void DeleteOrSay(HWND window, int32_t slot) {
     if (DeleteNoteFile(slot)) return;
     char noteFile[kPathBufferSize];
     NoteFileName(noteFile, slot);
-    char message[kPathBufferSize + 96];
-    std::snprintf(message, sizeof(message),
-                  "ERROR: Could not delete '%s'. The note has not been deleted.", noteFile);
-    ShowMessage(window, message);
+    TextBuffer<kPathBufferSize + 96> message;
+    message.build.add("ERROR: Could not delete '").add(noteFile);
+    message.build.add("'. The note has not been deleted.");
+    ShowMessage(window, message.chars);
 }
 
 // Copies the note to its backup and deletes it only once the copy is safe.
 // A backup name too long for a path ends the program after the reload.
 void BackUpAndDelete(HWND window, int32_t slot) {
-    std::string backup;
+    char backup[kPathBufferSize];
     if (!BackupFileName(backup, slot)) {
         ShowMessage(nullptr,
                     "ERROR: PathFileName is too long. The application will exit (data will not be "
@@ -34,8 +34,8 @@ void BackUpAndDelete(HWND window, int32_t slot) {
         PostQuitMessage(0);
         return;
     }
-    ShowMessage(window, backup.c_str());
-    if (BackUpNoteFile(slot, backup.c_str())) {
+    ShowMessage(window, backup);
+    if (BackUpNoteFile(slot, backup)) {
         DeleteOrSay(window, slot); // the backup stays either way: it is a copy
         return;
     }

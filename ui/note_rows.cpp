@@ -1,5 +1,5 @@
 #include "note_rows.h"
-#include <cstdio>
+#include "../base/fixed_text.h"
 #include <cstring>
 
 void MakeDisplayText(const char *noteText, char *out, size_t outSize) {
@@ -13,8 +13,10 @@ void MakeDisplayText(const char *noteText, char *out, size_t outSize) {
 }
 
 void MakeIndexRow(const char *displayText, int32_t slot, char *out, size_t outSize) {
-    std::snprintf(out, outSize, "%s#%s%ld", displayText, slot < 10 ? "0" : "",
-                  static_cast<long>(slot));
+    FixedText row(out, outSize);
+    row.add(displayText).add('#');
+    if (slot < 10) row.add('0');
+    row.addNumber(slot);
 }
 
 int32_t SlotFromRowText(const char *row) {

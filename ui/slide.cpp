@@ -42,19 +42,19 @@ void SlideNoteWindow(HWND window, SlideDirection direction) {
     GetWindowRect(window, &rect);
     int width = rect.right - rect.left;
     int height = rect.bottom - rect.top;
-    bool first = true;
-    for (int y : SlidePositions(g_app.menuShowDelay, work.bottom, height,
-                                direction == SlideDirection::Up)) {
+    int tops[kMaxSlideFrames];
+    size_t frames = SlidePositions(g_app.menuShowDelay, work.bottom, height,
+                                   direction == SlideDirection::Up, tops);
+    for (size_t frame = 0; frame < frames; ++frame) {
         DrainMessages();
-        SetWindowPos(window, nullptr, 0, y, width, height,
+        SetWindowPos(window, nullptr, 0, tops[frame], width, height,
                      SWP_NOZORDER | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
         Sleep(10);
         DrainMessages();
-        if (first) {
+        if (frame == 0) {
             SetForegroundWindow(window);
             ShowWindow(window, SW_SHOWNORMAL);
             SetForegroundWindow(window);
-            first = false;
         }
     }
 }

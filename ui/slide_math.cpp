@@ -30,21 +30,23 @@ double SlideStep(uint32_t delay, int height) {
     return static_cast<double>(SlideDelay(delay)) / 1000 / 10 * height;
 }
 
-std::vector<int> SlidePositions(uint32_t delay, int workBottom, int height, bool in) {
-    std::vector<int> positions;
-    if (height <= 0) return positions;
+size_t SlidePositions(uint32_t delay, int workBottom, int height, bool in,
+                      int (&tops)[kMaxSlideFrames]) {
+    size_t count = 0;
+    if (height <= 0) return count;
     double step = SlideStep(delay, height);
     double start = in ? workBottom : workBottom - height;
     double end = in ? workBottom - height : workBottom;
     double direction = in ? -1.0 : 1.0;
     double y = step > 0 ? start : end;
     for (;;) {
-        if ((in && y < end) || (!in && y > end)) y = end;
-        positions.push_back(static_cast<int>(std::trunc(y)));
+        // Past the end, or out of frames (never with the delays a slide uses): the end.
+        if ((in && y < end) || (!in && y > end) || count + 1 == kMaxSlideFrames) y = end;
+        tops[count++] = static_cast<int>(std::trunc(y));
         if (y == end) break;
         y += direction * step;
     }
-    return positions;
+    return count;
 }
 
 int NoteWindowHeight(int rows, int itemHeight, int scrollBarHeight, int extra, int workHeight) {

@@ -1,7 +1,7 @@
 // Arithmetic of the note window's size and slide, free of any system call.
 #pragma once
 #include <cstdint>
-#include <vector>
+#include <cstddef>
 
 constexpr uint32_t kDefaultMenuShowDelay = 200;
 constexpr uint32_t kMinSlideDelay = 200;
@@ -24,10 +24,14 @@ uint32_t SlideDelay(uint32_t delay);
 // Pixels per frame: SlideDelay(delay) / 1000 / 10 x height.
 double SlideStep(uint32_t delay, int height);
 
-// Top edge of each frame of a slide, in order. In: from bottom to bottom - height;
-// out: the reverse. Empty for a height of 0 or less. A zero step jumps straight
-// to the end.
-std::vector<int> SlidePositions(uint32_t delay, int workBottom, int height, bool in);
+// More than any slide takes: the smallest step is 1/50 of the height.
+constexpr size_t kMaxSlideFrames = 64;
+
+// Top edge of each frame of a slide, in order, into `tops`; returns how many.
+// In: from bottom to bottom - height; out: the reverse. None for a height of 0
+// or less. A zero step jumps straight to the end.
+size_t SlidePositions(uint32_t delay, int workBottom, int height, bool in,
+                      int (&tops)[kMaxSlideFrames]);
 
 // Height of the note window: rows, scroll bar, extra strip and 40 pixels, but
 // never taller than the work area, so that its title bar and buttons stay on

@@ -1,5 +1,5 @@
 #include "page_text.h"
-#include "../base/product.h"
+#include "../base/fixed_text.h"
 #include <cstdint>
 #include <cstring>
 
@@ -17,64 +17,34 @@ constexpr size_t kDonationUrlLength = sizeof(QUILLET_DONATION_URL) - 1;
 
 } // namespace
 
-std::string ReferralPageName() {
-    return std::string(QUILLET_VERSION_STRING) + " - Internet Referrering Page.htm";
+bool ComposeReferralPage(const char *pageName, const char *url, char *out, size_t outSize) {
+    FixedText page(out, outSize);
+    page.add("<html>\n<head>\n<title>").add(pageName).add("</title>\n</head>\n\n<body>\n\n");
+    page.add("<font face=\"arial\" size=\"4\">\n\nClick to visit.....\n\n<br><br>\n\n");
+    page.add("<a href=\"").add(url).add("\">").add(url).add("</a><br><br>\n\n</font>\n\n");
+    page.add("<br><br>\n\n<table border=\"0\" width=\"400\">\n<td>\n");
+    page.add("<font face=\"arial\" size=\"2\">\n");
+    page.add("[<a href=\"" QUILLET_HOME_URL "\">Vantler</a> (and it's associates) cannot be held "
+             "responsible for the content of linked internet sites/pages.\n"
+             "The content of linked internet sites/pages is the property of their respective "
+             "owners.]\n");
+    page.add("</font>\n</td>\n</table>\n\n</body>\n</html>");
+    return !page.cut();
 }
 
-std::string ComposeReferralPage(const std::string &pageName, const std::string &url) {
-    return "<html>\n"
-           "<head>\n"
-           "<title>" +
-           pageName +
-           "</title>\n"
-           "</head>\n"
-           "\n"
-           "<body>\n"
-           "\n"
-           "<font face=\"arial\" size=\"4\">\n"
-           "\n"
-           "Click to visit.....\n"
-           "\n"
-           "<br><br>\n"
-           "\n"
-           "<a href=\"" +
-           url + "\">" + url +
-           "</a><br><br>\n"
-           "\n"
-           "</font>\n"
-           "\n"
-           "<br><br>\n"
-           "\n"
-           "<table border=\"0\" width=\"400\">\n"
-           "<td>\n"
-           "<font face=\"arial\" size=\"2\">\n"
-           "[<a href=\"" QUILLET_HOME_URL "\">Vantler</a> (and it's associates) cannot be held "
-           "responsible for the content of linked internet sites/pages.\n"
-           "The content of linked internet sites/pages is the property of their respective "
-           "owners.]\n"
-           "</font>\n"
-           "</td>\n"
-           "</table>\n"
-           "\n"
-           "</body>\n"
-           "</html>";
-}
-
-std::string UpdateUrl() {
-    return std::string(QUILLET_SITE_URL) + "/version_checker.pl?version=" QUILLET_VERSION_STRING;
-}
-
-bool ReferralPagePath(const char *temp, const char *tmp, std::string &pagePath) {
-    std::string name = ReferralPageName();
-    size_t limit = kMaxPathLength - name.size();
-    std::string tempValue = temp ? temp : "";
-    std::string tmpValue = tmp ? tmp : "";
-    if (tempValue.size() > limit || tmpValue.size() > limit) return false;
-    std::string folder = tempValue.empty() ? tmpValue : tempValue;
-    if (folder.empty()) return false;
-    if (folder.back() != '\\') folder += '\\';
-    pagePath = folder + name;
-    return true;
+bool ReferralPagePath(const char *temp, const char *tmp, char *out, size_t outSize) {
+    size_t limit = kMaxPathLength - (sizeof(kReferralPageName) - 1);
+    size_t tempLength = temp ? std::strlen(temp) : 0;
+    size_t tmpLength = tmp ? std::strlen(tmp) : 0;
+    if (tempLength > limit || tmpLength > limit) return false;
+    const char *folder = tempLength > 0 ? temp : tmp;
+    size_t folderLength = tempLength > 0 ? tempLength : tmpLength;
+    if (folderLength == 0) return false;
+    FixedText path(out, outSize);
+    path.add(folder);
+    if (folder[folderLength - 1] != '\\') path.add('\\');
+    path.add(kReferralPageName);
+    return !path.cut();
 }
 
 bool DonationUrlIntact(const char *url) {

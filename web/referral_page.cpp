@@ -1,10 +1,12 @@
 #include "referral_page.h"
 #include "../base/app_state.h"
+#include "../base/fixed_text.h"
 #include "../base/win_handles.h"
 #include "../notes/text_mode.h"
 #include "page_text.h"
 #include <shellapi.h>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -14,33 +16,40 @@ const char kWebQuestionNote[] =
 
 enum class PageWrite { Written, NotCreated, Failed };
 
-PageWrite WritePage(const std::string &path, const std::string &text) {
-    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+PageWrite WritePage(const char *path, const char *text) {
+    UniqueHandle file(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return PageWrite::NotCreated;
-    std::string stored = EncodeTextMode(text.data(), text.size());
-    DWORD wrote = 0;
-    bool written =
-        WriteFile(file.get(), stored.data(), static_cast<DWORD>(stored.size()), &wrote, nullptr) &&
-        wrote == stored.size();
+    static char stored[2 * kReferralPageBufferSize];
+    size_t size = EncodeTextMode(text, std::strlen(text), stored, sizeof(stored));
+    bool written = size < sizeof(stored) && WriteAllBytes(file.get(), stored, size);
     if (file.reset() && written) return PageWrite::Written;
     // A truncated page must never be opened.
-    DeleteFileA(path.c_str());
+    DeleteFileA(path);
     return PageWrite::Failed;
+}
+
+bool Ask(HWND owner, const char *question) {
+    TextBuffer<512> text;
+    text.build.add(question).add(kWebQuestionNote);
+    return ShowMessage(owner, text.chars, MB_ICONWARNING | MB_YESNO) == IDYES;
 }
 
 } // namespace
 
 void OpenViaReferralPage(HWND owner, const char *url) {
-    std::string path;
-    if (ReferralPagePath(std::getenv("TEMP"), std::getenv("TMP"), path)) {
-        switch (WritePage(path, ComposeReferralPage(ReferralPageName(), url))) {
+    char path[kPathBufferSize + 1];
+    static char page[kReferralPageBufferSize];
+    if (ReferralPagePath(std::getenv("TEMP"), std::getenv("TMP"), path, sizeof(path)) &&
+        ComposeReferralPage(kReferralPageName, url, page, sizeof(page))) {
+        switch (WritePage(path, page)) {
         case PageWrite::Written:
-            OpenWithShell(owner, path.c_str());
+            OpenWithShell(owner, path);
             return;
         case PageWrite::Failed: {
-            std::string message = "ERROR: Could not write '" + path + "'.";
-            ShowMessage(owner, message.c_str());
+            TextBuffer<kPathBufferSize + 64> message;
+            message.build.add("ERROR: Could not write '").add(path).add("'.");
+            ShowMessage(owner, message.chars);
             break;
         }
         case PageWrite::NotCreated:
@@ -51,13 +60,9 @@ void OpenViaReferralPage(HWND owner, const char *url) {
 }
 
 void VisitInternetSite(HWND owner) {
-    std::string question = std::string("Visit Internet Site?") + kWebQuestionNote;
-    if (ShowMessage(owner, question.c_str(), MB_ICONWARNING | MB_YESNO) == IDYES)
-        OpenViaReferralPage(owner, QUILLET_SITE_URL);
+    if (Ask(owner, "Visit Internet Site?")) OpenViaReferralPage(owner, QUILLET_SITE_URL);
 }
 
 void CheckForUpdates() {
-    std::string question = std::string("Check for 'Quillet' updates?") + kWebQuestionNote;
-    if (ShowMessage(nullptr, question.c_str(), MB_ICONWARNING | MB_YESNO) == IDYES)
-        OpenViaReferralPage(nullptr, UpdateUrl().c_str());
+    if (Ask(nullptr, "Check for 'Quillet' updates?")) OpenViaReferralPage(nullptr, kUpdateUrl);
 }

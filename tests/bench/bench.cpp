@@ -3,6 +3,7 @@
 #include "notes/note_store.h"
 #include "ui/slide.h"
 #include "ui/slide_math.h"
+#include "support/string_forms.h"
 #include <windows.h>
 #include <psapi.h>
 #include <shellapi.h>

@@ -1,6 +1,7 @@
 // Names and short texts: trimming, backup titles, the Shell Folders value
 // rule, stamps and the acceptance line stay within their bounds and rules.
 #include "app/terms_text.h"
+#include "support/string_forms.h"
 #include "cliptools/stamp_text.h"
 #include "cliptools/text_rules.h"
 #include "links/link_rules.h"

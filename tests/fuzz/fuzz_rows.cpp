@@ -1,6 +1,7 @@
 // List rows: the slot parser never reads outside a row, and every row made
 // for a note gives back its own slot whatever the note says.
 #include "ui/note_rows.h"
+#include "support/string_forms.h"
 #include <cstdint>
 #include <cstdlib>
 #include <string>

@@ -1,6 +1,7 @@
 // The note file format: decoding never writes past its buffer, and a text
 // written and read back is the text, up to the first 0x1A and 4095 bytes.
 #include "notes/text_mode.h"
+#include "support/string_forms.h"
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>

@@ -1,5 +1,8 @@
-#include "notes/backup_name.h"
+#include "support/string_forms.h"
 #include <gtest/gtest.h>
+#include <cstring>
+#include <string>
+
 
 TEST(BackupName, MeetingExample) {
     const char note[] = "Meeting at 10:30\r\nRoom 4";

@@ -1,4 +1,5 @@
 #include "links/link_rules.h"
+#include "support/string_forms.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,5 +1,6 @@
 #include "base/product.h"
 #include "web/page_text.h"
+#include "support/string_forms.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 

@@ -1,4 +1,5 @@
 #include "ui/slide_math.h"
+#include "support/string_forms.h"
 #include <gtest/gtest.h>
 #include <cstring>
 

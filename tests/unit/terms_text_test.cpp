@@ -1,4 +1,5 @@
 #include "app/terms_text.h"
+#include "support/string_forms.h"
 #include <gtest/gtest.h>
 
 namespace {

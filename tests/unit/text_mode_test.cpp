@@ -1,4 +1,5 @@
 #include "notes/text_mode.h"
+#include "support/string_forms.h"
 #include <gtest/gtest.h>
 #include <string>
 

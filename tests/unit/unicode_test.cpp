@@ -2,6 +2,7 @@
 #include "cliptools/text_rules.h"
 #include "cliptools/utf8.h"
 #include "notes/text_mode.h"
+#include "support/string_forms.h"
 #include <gtest/gtest.h>
 #include <string>
 

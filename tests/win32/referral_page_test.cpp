@@ -1,4 +1,5 @@
 #include "base/product.h"
+#include "support/string_forms.h"
 #include "message_box_answerer.h"
 #include "support/browser_recorder.h"
 #include "web/page_text.h"

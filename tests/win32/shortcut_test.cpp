@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "links/shortcut.h"
 #include "message_box_answerer.h"
+#include "support/string_forms.h"
 #include <objbase.h>
 #include <shlobj.h>
 #include <gtest/gtest.h>
