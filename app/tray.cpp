@@ -9,9 +9,12 @@
 namespace {
 // Kept for the whole run: removal at shutdown uses the same record.
 NOTIFYICONDATAA g_trayIcon;
+// The shell's broadcast when it (re)starts; known once the icon is first added.
+UINT g_taskbarCreated;
 } // namespace
 
 void AddTrayIcon(HWND owner) {
+    g_taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     g_trayIcon = NOTIFYICONDATAA{};
     g_trayIcon.cbSize = NOTIFYICONDATAA_V1_SIZE; // the first, smallest layout
     g_trayIcon.hWnd = owner;
@@ -28,8 +31,7 @@ void RemoveTrayIcon() {
 }
 
 bool IsTaskbarCreatedMessage(UINT message) {
-    static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-    return taskbarCreated != 0 && message == taskbarCreated;
+    return g_taskbarCreated != 0 && message == g_taskbarCreated;
 }
 
 void HandleTrayNotify(HWND window, WPARAM iconId, LPARAM mouseMessage) {

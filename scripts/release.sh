@@ -15,7 +15,7 @@ build_copy() {
     local src="$WORK/$1/source"
     mkdir -p "$src"
     (cd "$QUILLET_ROOT" && git ls-files -co --exclude-standard -z | xargs -0 tar -c) | tar -x -C "$src"
-    cmake -S "$src" -B "$src/build" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-w64-x86_64.cmake" \
+    cmake -S "$src" -B "$src/build" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-w64-x86_64-win32.cmake" \
         -DQUILLET_TESTS=OFF >"$WORK/$1.log" 2>&1 || { cat "$WORK/$1.log"; exit 1; }
     cmake --build "$src/build" -j"$(nproc)" >>"$WORK/$1.log" 2>&1 || { cat "$WORK/$1.log"; exit 1; }
 }
