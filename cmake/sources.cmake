@@ -26,4 +26,4 @@ set(QUILLET_UNIT_TESTS
   tests/unit/text_rules_test.cpp tests/unit/text_mode_test.cpp tests/unit/note_rows_test.cpp
   tests/unit/slide_math_test.cpp tests/unit/placement_test.cpp tests/unit/backup_name_test.cpp
   tests/unit/stamp_text_test.cpp tests/unit/page_text_test.cpp tests/unit/link_rules_test.cpp
-  tests/unit/terms_text_test.cpp tests/unit/unicode_test.cpp)
+  tests/unit/terms_text_test.cpp tests/unit/unicode_test.cpp tests/unit/fixed_text_test.cpp)
