@@ -1,13 +1,4 @@
-# The program itself: 64-bit Windows with the win32 thread model of mingw-w64.
-# Quillet has one thread and needs no pthreads emulation, which the posix
-# model would link in. The tests keep the posix compilers (GoogleTest needs
-# std::mutex) through mingw-w64-x86_64.cmake.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-win32)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# The program itself, with the win32 thread model: Quillet has one thread and
+# needs no pthreads emulation, which the posix model would link in.
+set(QUILLET_THREAD_MODEL win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-x86_64-common.cmake)

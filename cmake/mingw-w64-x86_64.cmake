@@ -1,14 +1,7 @@
 # Cross compile for 64-bit Windows with the posix thread model of mingw-w64,
 # which GoogleTest needs for std::mutex.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(QUILLET_THREAD_MODEL posix)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-x86_64-common.cmake)
 # The tests run under Wine; a build of the program alone does not need it.
 find_program(WINE_PROGRAM wine)
 if(WINE_PROGRAM)

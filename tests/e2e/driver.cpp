@@ -2,12 +2,11 @@
 #include "res/resource.h"
 #include "support/browser_recorder.h"
 #include "support/clipboard_blocks.h"
+#include "support/files.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -16,25 +15,6 @@ std::string TestsFolder() {
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     *(std::strrchr(path, '\\') + 1) = '\0';
     return path;
-}
-
-void RemoveTree(const std::string &folder) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string path = folder + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path + "\\");
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 struct Enumerated {
@@ -114,23 +94,6 @@ void WriteNote(const std::string &folder, int slot, const std::string &text) {
     for (char c : text)
         stored += c == '\n' ? std::string("\r\n") : std::string(1, c);
     WriteFileBytes(folder + "QuilletSlot" + std::to_string(slot) + ".txt", stored);
-}
-
-std::string ReadFileBytes(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void WriteFileBytes(const std::string &path, const std::string &bytes) {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-bool Exists(const std::string &path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::vector<std::string> FilesIn(const std::string &folder) {

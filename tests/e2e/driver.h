@@ -9,6 +9,7 @@
 #include "app/tray.h"       // kTrayIconId
 #include "base/app_state.h" // WM_TRAYNOTIFY and the other private messages
 #include "base/product.h"
+#include "support/files.h"
 
 constexpr char kVersion[] = QUILLET_VERSION_STRING;
 
@@ -36,9 +37,6 @@ const std::string &RecorderLog();
 std::vector<std::string> OpeningsAfter(size_t already, size_t count, int timeoutMs = 5000);
 size_t OpeningsSoFar();
 
-std::string ReadFileBytes(const std::string &path);
-void WriteFileBytes(const std::string &path, const std::string &bytes);
-bool Exists(const std::string &path);
 std::vector<std::string> FilesIn(const std::string &folder);
 
 class Quillet {

@@ -1,8 +1,7 @@
 #include "message_box_answerer.h"
+#include "support/files.h"
 #include <gtest/gtest.h>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 namespace {
 thread_local MessageBoxAnswerer *t_active = nullptr;
@@ -76,39 +75,10 @@ LRESULT CALLBACK MessageBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam
 std::string MakeTempFolder(const char *name) {
     char base[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, base);
-    char folder[MAX_PATH];
-    std::snprintf(folder, sizeof(folder), "%squillet-%s-%lu\\", base, name, GetCurrentProcessId());
+    std::string folder = std::string(base) + "quillet-" + name + "-" +
+                         std::to_string(GetCurrentProcessId()) + "\\";
     // Remove what an earlier run may have left, then start empty.
-    WIN32_FIND_DATAA data;
-    std::string pattern = std::string(folder) + "*";
-    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string path = std::string(folder) + data.cFileName;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveDirectoryA(path.c_str());
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
-    }
-    CreateDirectoryA(folder, nullptr);
+    RemoveTree(folder);
+    CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
-}
-
-std::string ReadWholeFile(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteWholeFile(const std::string &path, const std::string &bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-bool FileExists(const std::string &path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

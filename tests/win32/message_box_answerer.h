@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <string>
 #include <vector>
+#include "support/files.h"
 
 struct SeenBox {
     std::string caption;
@@ -34,6 +35,4 @@ class MessageBoxAnswerer {
 
 // Helpers for files and folders of the tests.
 std::string MakeTempFolder(const char *name); // fresh, empty, with a trailing backslash
-std::string ReadWholeFile(const std::string &path);
-void WriteWholeFile(const std::string &path, const std::string &bytes);
-bool FileExists(const std::string &path);
+// Files: ReadFileBytes, WriteFileBytes, Exists.

@@ -53,9 +53,9 @@ TEST_F(NoteStoreTest, FileNames) {
 }
 
 TEST_F(NoteStoreTest, LoadsExistingSlotsCompactlyInOrder) {
-    WriteWholeFile(Slot(7), "seven");
-    WriteWholeFile(Slot(0), "zero");
-    WriteWholeFile(Slot(3), "three\r\nlines");
+    WriteFileBytes(Slot(7), "seven");
+    WriteFileBytes(Slot(0), "zero");
+    WriteFileBytes(Slot(3), "three\r\nlines");
     LoadNotes();
     EXPECT_STREQ(g_app.notes.records[0].text, "zero");
     EXPECT_EQ(g_app.notes.records[1].slot, 3);
@@ -68,9 +68,9 @@ TEST_F(NoteStoreTest, LoadsExistingSlotsCompactlyInOrder) {
 }
 
 TEST_F(NoteStoreTest, ReloadClearsLongerOldTexts) {
-    WriteWholeFile(Slot(0), std::string(300, 'L'));
+    WriteFileBytes(Slot(0), std::string(300, 'L'));
     LoadNotes();
-    WriteWholeFile(Slot(0), "short");
+    WriteFileBytes(Slot(0), "short");
     LoadNotes();
     EXPECT_STREQ(g_app.notes.records[0].text, "short");
     EXPECT_EQ(g_app.notes.records[0].text[6], '\0');
@@ -78,61 +78,61 @@ TEST_F(NoteStoreTest, ReloadClearsLongerOldTexts) {
 }
 
 TEST_F(NoteStoreTest, LoadingNeverChangesAFile) {
-    WriteWholeFile(Slot(1), std::string("ends in substitute\x1A", 19));
-    WriteWholeFile(Slot(2), std::string(5000, 'b'));
-    WriteWholeFile(Slot(4), std::string("ab\x1A"
+    WriteFileBytes(Slot(1), std::string("ends in substitute\x1A", 19));
+    WriteFileBytes(Slot(2), std::string(5000, 'b'));
+    WriteFileBytes(Slot(4), std::string("ab\x1A"
                                         "cd",
                                         5));
-    WriteWholeFile(Slot(5), "");
+    WriteFileBytes(Slot(5), "");
     LoadNotes();
-    EXPECT_EQ(ReadWholeFile(Slot(1)), std::string("ends in substitute\x1A", 19));
+    EXPECT_EQ(ReadFileBytes(Slot(1)), std::string("ends in substitute\x1A", 19));
     EXPECT_STREQ(g_app.notes.records[0].text, "ends in substitute");
     EXPECT_EQ(std::strlen(g_app.notes.records[1].text), 4095u);
-    EXPECT_EQ(ReadWholeFile(Slot(2)).size(), 5000u);
+    EXPECT_EQ(ReadFileBytes(Slot(2)).size(), 5000u);
     EXPECT_STREQ(g_app.notes.records[2].text, "ab");
     EXPECT_EQ(g_app.notes.records[3].slot, 5); // an empty file still holds its slot
     EXPECT_STREQ(g_app.notes.records[3].text, "");
 }
 
 TEST_F(NoteStoreTest, ReadOnlyFilesAreNotes) {
-    WriteWholeFile(Slot(0), "read only");
+    WriteFileBytes(Slot(0), "read only");
     SetFileAttributesA(Slot(0).c_str(), FILE_ATTRIBUTE_READONLY);
     LoadNotes();
     EXPECT_STREQ(g_app.notes.records[0].text, "read only");
 }
 
 TEST_F(NoteStoreTest, PasteStoresTheTextInTheLowestFreeSlot) {
-    WriteWholeFile(Slot(0), "taken");
-    WriteWholeFile(Slot(3), "taken");
+    WriteFileBytes(Slot(0), "taken");
+    WriteFileBytes(Slot(3), "taken");
     PutBlock(std::string("a\r\nb\0stale", 10));
     EXPECT_EQ(Said(PasteNewNote()), "");
-    EXPECT_EQ(ReadWholeFile(Slot(1)), "a\r\r\nb"); // text only, no terminator or stale bytes
+    EXPECT_EQ(ReadFileBytes(Slot(1)), "a\r\r\nb"); // text only, no terminator or stale bytes
     EXPECT_STREQ(g_app.notes.records[1].text, "a\r\nb");
     EXPECT_EQ(g_app.notes.records[1].slot, 1);
     PasteNewNote();
-    EXPECT_TRUE(FileExists(Slot(2)));
-    EXPECT_FALSE(FileExists(Slot(4)));
+    EXPECT_TRUE(Exists(Slot(2)));
+    EXPECT_FALSE(Exists(Slot(4)));
 }
 
 TEST_F(NoteStoreTest, AnyFileOrFolderTakesItsSlot) {
-    WriteWholeFile(Slot(0), "read only");
+    WriteFileBytes(Slot(0), "read only");
     SetFileAttributesA(Slot(0).c_str(), FILE_ATTRIBUTE_READONLY);
-    WriteWholeFile(Slot(1), "");
+    WriteFileBytes(Slot(1), "");
     CreateDirectoryA(Slot(2).c_str(), nullptr);
     PutBlock(std::string("new\0", 4));
     PasteNewNote();
-    EXPECT_EQ(ReadWholeFile(Slot(3)), "new");
-    EXPECT_EQ(ReadWholeFile(Slot(0)), "read only");
+    EXPECT_EQ(ReadFileBytes(Slot(3)), "new");
+    EXPECT_EQ(ReadFileBytes(Slot(0)), "read only");
 }
 
 TEST_F(NoteStoreTest, FullStoreRefusesAndWritesNothing) {
     for (int slot = 0; slot < kMaxNotes; ++slot)
-        WriteWholeFile(Slot(slot), "n");
+        WriteFileBytes(Slot(slot), "n");
     PutBlock(std::string("new\0", 4));
     EXPECT_EQ(Said(PasteNewNote()),
               std::string("ERROR: No free slots. Free some slots and try again."));
     for (int slot = 0; slot < kMaxNotes; ++slot)
-        EXPECT_EQ(ReadWholeFile(Slot(slot)), "n");
+        EXPECT_EQ(ReadFileBytes(Slot(slot)), "n");
 }
 
 TEST_F(NoteStoreTest, UnwritableFolderIsReportedWithTheFileName) {
@@ -146,20 +146,20 @@ TEST_F(NoteStoreTest, UnwritableFolderIsReportedWithTheFileName) {
 TEST_F(NoteStoreTest, ClipboardOf4096BytesIsSaved) {
     PutBlock(std::string(4095, 'z') + '\0');
     PasteNewNote();
-    EXPECT_EQ(ReadWholeFile(Slot(0)), std::string(4095, 'z'));
+    EXPECT_EQ(ReadFileBytes(Slot(0)), std::string(4095, 'z'));
     EXPECT_EQ(std::strlen(g_app.notes.records[0].text), 4095u);
 }
 
 TEST_F(NoteStoreTest, UnicodeTextIsStoredAsAnsiOnlyWhenTheCodePageHoldsItExactly) {
     PutUnicode(u"caf\u00E9 \u20AC"); // code page 1252 holds both exactly
     EXPECT_EQ(Said(PasteNewNote()), "");
-    EXPECT_EQ(ReadWholeFile(Slot(0)), "caf\xE9 \x80");
+    EXPECT_EQ(ReadFileBytes(Slot(0)), "caf\xE9 \x80");
     PutUnicode(u"\u03A9mega\r\n"); // best fit would make it "Omega"
     EXPECT_EQ(Said(PasteNewNote()), "");
-    EXPECT_EQ(ReadWholeFile(Slot(1)), "\xEF\xBB\xBF\xCE\xA9mega\r\r\n");
+    EXPECT_EQ(ReadFileBytes(Slot(1)), "\xEF\xBB\xBF\xCE\xA9mega\r\r\n");
     PutUnicode(u"\u65E5\u672C \U0001F600"); // no character for them at all
     EXPECT_EQ(Said(PasteNewNote()), "");
-    EXPECT_EQ(ReadWholeFile(Slot(2)), "\xEF\xBB\xBF\xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80");
+    EXPECT_EQ(ReadFileBytes(Slot(2)), "\xEF\xBB\xBF\xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80");
     // Loaded back: the mark is gone and the record says UTF-8.
     EXPECT_FALSE(g_app.notes.records[0].utf8);
     EXPECT_TRUE(g_app.notes.records[1].utf8);
@@ -178,15 +178,15 @@ TEST_F(NoteStoreTest, AUtf8NoteMustFitWithItsMarkAndTerminator) {
     std::u16string fits(1364, u'\u65E5');
     PutUnicode(fits);
     EXPECT_EQ(Said(PasteNewNote()), "");
-    EXPECT_EQ(ReadWholeFile(Slot(0)).size(), 4095u);
+    EXPECT_EQ(ReadFileBytes(Slot(0)).size(), 4095u);
     EXPECT_EQ(std::strlen(g_app.notes.records[0].text), 4092u) << "loads whole";
     PutUnicode(fits + u"x");
     EXPECT_EQ(Said(PasteNewNote()), kClipboardTooBigMessage);
-    EXPECT_FALSE(FileExists(Slot(1)));
+    EXPECT_FALSE(Exists(Slot(1)));
 }
 
 TEST_F(NoteStoreTest, AnEmptyTextIsNotSaved) {
     PutBlock(std::string("\0", 1));
     EXPECT_EQ(Said(PasteNewNote()), "The Clipboard text is empty: there is nothing to save.");
-    EXPECT_FALSE(FileExists(Slot(0)));
+    EXPECT_FALSE(Exists(Slot(0)));
 }

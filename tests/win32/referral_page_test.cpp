@@ -39,7 +39,7 @@ TEST_F(ReferralPageTest, WritesThePageWithCrLfAndOpensIt) {
     Put("TEMP", folder_.substr(0, folder_.size() - 1));
     Put("TMP", "");
     OpenViaReferralPage(nullptr, QUILLET_SITE_URL);
-    std::string page = ReadWholeFile(Page(folder_));
+    std::string page = ReadFileBytes(Page(folder_));
     std::string expected = ComposeReferralPage(ReferralPageName(), QUILLET_SITE_URL);
     std::string crlf;
     for (char c : expected)
@@ -54,7 +54,7 @@ TEST_F(ReferralPageTest, FallsBackToTmpThenToTheAddressItself) {
     Put("TEMP", "");
     Put("TMP", folder_); // with its trailing backslash: no second one is added
     OpenViaReferralPage(nullptr, "http://www.vantler.example/a");
-    EXPECT_TRUE(FileExists(Page(folder_)));
+    EXPECT_TRUE(Exists(Page(folder_)));
     DeleteFileA(Page(folder_).c_str());
 
     Put("TEMP", folder_ + "no such folder");
@@ -62,7 +62,7 @@ TEST_F(ReferralPageTest, FallsBackToTmpThenToTheAddressItself) {
     Put("TEMP", folder_);
     Put("TMP", std::string(260 - 48, 't'));
     OpenViaReferralPage(nullptr, "http://www.vantler.example/c");
-    EXPECT_FALSE(FileExists(Page(folder_)));
+    EXPECT_FALSE(Exists(Page(folder_)));
     Put("TEMP", "");
     Put("TMP", "");
     OpenViaReferralPage(nullptr, "http://www.vantler.example/d");
@@ -94,10 +94,10 @@ TEST_F(ReferralPageTest, QuestionsAskFirst) {
         EXPECT_EQ(boxes.seen()[1].text.find("Check for 'Quillet' updates?\n\nPLEASE NOTE:"), 0u);
         EXPECT_TRUE(boxes.seen()[1].hasYesNo);
     }
-    EXPECT_FALSE(FileExists(Page(folder_)));
+    EXPECT_FALSE(Exists(Page(folder_)));
     MessageBoxAnswerer boxes({IDYES});
     CheckForUpdates();
-    std::string page = ReadWholeFile(Page(folder_));
+    std::string page = ReadFileBytes(Page(folder_));
     std::string link = "<a href=\"" + UpdateUrl() + "\">" + UpdateUrl() + "</a>";
     EXPECT_NE(page.find(link), std::string::npos);
     EXPECT_EQ(RecordedOpenings(log_, 1).size(), 1u);

@@ -123,7 +123,7 @@ TEST_F(ShortcutTest, CaseMattersWhenComparingTargets) {
 }
 
 TEST_F(ShortcutTest, AFileThatIsNoLinkIsOverwrittenWithoutAQuestion) {
-    WriteWholeFile(link_, "not a shortcut");
+    WriteFileBytes(link_, "not a shortcut");
     EXPECT_FALSE(LinkLoads(link_.c_str()));
     MessageBoxAnswerer boxes;
     CreateProgramLink(nullptr, Location().c_str());
@@ -134,7 +134,7 @@ TEST_F(ShortcutTest, AFileThatIsNoLinkIsOverwrittenWithoutAQuestion) {
 TEST_F(ShortcutTest, DeleteRemovesAnyFileOfThatName) {
     WriteForeignLink("C:\\windows\\notepad.exe");
     EXPECT_TRUE(DeleteProgramLink(nullptr, Location().c_str()));
-    EXPECT_FALSE(FileExists(link_));
+    EXPECT_FALSE(Exists(link_));
     EXPECT_FALSE(DeleteProgramLink(nullptr, ""));
     EXPECT_FALSE(DeleteProgramLink(nullptr, (folder_ + "missing").c_str()));
 }
