@@ -8,8 +8,8 @@ constexpr int kNoteTextSize = 4096;
 struct NoteRecord {
     char text[kNoteTextSize];
     int32_t slot;
-    // The file began with the UTF-8 mark: `text` is UTF-8 (without the mark)
-    // rather than ANSI text.
+    // The file holds Unicode text (UTF-8, marked or not, or UTF-16): `text`
+    // is its UTF-8, without a mark, rather than ANSI text.
     bool utf8;
 };
 

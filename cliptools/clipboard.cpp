@@ -47,63 +47,15 @@ size_t UnitsBeforeTerminator(const char16_t *text, size_t units) {
     return length;
 }
 
-// Runs the action on the Unicode text when the ANSI code page would spoil it.
-// False leaves the answer to the CF_TEXT block.
-bool ReadUnicodeText(ClipboardTextAction action, void *context, ClipboardStatus &status) {
-    HANDLE block = GetClipboardData(CF_UNICODETEXT);
-    if (!block) return false;
-    SIZE_T size = GlobalSize(block);
-    GlobalLockGuard lock(block);
-    if (!lock.data()) return false;
-    const char16_t *wide = static_cast<const char16_t *>(lock.data());
-    size_t length = UnitsBeforeTerminator(wide, size / sizeof(char16_t));
-    if (length + 1 > kClipboardTextLimit) {
-        // Its ANSI form would not fit either: the same refusal as ever.
-        status = ClipboardStatus::TooBig;
-        return true;
-    }
-    if (AnsiHoldsExactly(wide, length)) return false;
-    ClipboardContent text;
-    text.wide = wide;
-    text.wideLength = length;
-    action(text, context);
-    status = ClipboardStatus::Done;
-    return true;
+// The formats come in the order their owner placed them, each followed by the
+// forms the system makes from it, so the first text format is the owner's.
+UINT OwnersTextFormat() {
+    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format))
+        if (format == CF_UNICODETEXT || format == CF_TEXT || format == CF_OEMTEXT) return format;
+    return 0;
 }
 
-} // namespace
-
-// Fills a new block first, so that a failure leaves the clipboard as it was,
-// then opens, empties and sets within one time budget.
-ClipboardStatus PutClipboardData(unsigned format, const void *bytes, size_t size) {
-    GlobalBlock block(size);
-    if (!block.get()) return ClipboardStatus::AllocFailed;
-    {
-        GlobalLockGuard lock(block.get());
-        if (!lock.data()) return ClipboardStatus::AllocFailed;
-        std::memcpy(lock.data(), bytes, size);
-    }
-    DWORD deadline = GetTickCount() + kClipboardPatienceMs;
-    for (;;) {
-        OpenClipboardSession clipboard(deadline);
-        if (!clipboard.open()) return ClipboardStatus::OpenFailed;
-        if (EmptyClipboard()) {
-            // On failure the block is freed with its owner, after the close.
-            if (!SetClipboardData(format, block.get())) return ClipboardStatus::SetFailed;
-            block.release(); // the clipboard owns the block now
-            return ClipboardStatus::Done;
-        }
-        clipboard.close();
-        if (static_cast<LONG>(GetTickCount() - deadline) >= 0) return ClipboardStatus::EmptyFailed;
-        Sleep(10);
-    }
-}
-
-ClipboardStatus ReadClipboardText(ClipboardTextAction action, void *context) {
-    OpenClipboardSession clipboard(GetTickCount() + kClipboardPatienceMs);
-    if (!clipboard.open()) return ClipboardStatus::OpenFailed;
-    ClipboardStatus status = ClipboardStatus::Done;
-    if (ReadUnicodeText(action, context, status)) return status;
+ClipboardStatus ReadAnsiText(ClipboardTextAction action, void *context) {
     HANDLE block = GetClipboardData(CF_TEXT);
     if (!block) return ClipboardStatus::NoText;
     SIZE_T size = GlobalSize(block);
@@ -117,8 +69,95 @@ ClipboardStatus ReadClipboardText(ClipboardTextAction action, void *context) {
     return ClipboardStatus::Done;
 }
 
+// Unicode text, placed as such or as OEM text (whose Unicode form the system
+// makes exactly): converted to ANSI here, and only where that is exact.
+ClipboardStatus ReadUnicodeText(ClipboardTextAction action, void *context) {
+    HANDLE block = GetClipboardData(CF_UNICODETEXT);
+    if (!block) return ClipboardStatus::NoText;
+    SIZE_T size = GlobalSize(block);
+    GlobalLockGuard lock(block);
+    if (!lock.data()) return ClipboardStatus::LockFailed;
+    ClipboardContent text;
+    text.wide = static_cast<const char16_t *>(lock.data());
+    text.wideLength = UnitsBeforeTerminator(text.wide, size / sizeof(char16_t));
+    // Its ANSI form would not fit either: the same refusal as ever.
+    if (text.wideLength + 1 > kClipboardTextLimit) return ClipboardStatus::TooBig;
+    // Room for any text of that length, so that an exact one is never
+    // mistaken for an inexact one only because it is long.
+    static char ansi[2 * kClipboardTextLimit];
+    size_t bytes = 0;
+    if (ToAnsiExactly(text.wide, text.wideLength, ansi, sizeof(ansi), bytes)) {
+        if (bytes + 1 > kClipboardTextLimit) return ClipboardStatus::TooBig;
+        text.ansi = ansi;
+        text.ansiBlockSize = bytes + 1;
+    }
+    action(text, context);
+    return ClipboardStatus::Done;
+}
+
+} // namespace
+
+// Fills new blocks first, so that a failure leaves the clipboard as it was,
+// then opens, empties and sets within one time budget.
+ClipboardStatus PutClipboardData(const ClipboardBlock *blocks, size_t count) {
+    constexpr size_t kMaxBlocks = 2;
+    if (count > kMaxBlocks) return ClipboardStatus::SetFailed;
+    GlobalBlock filled[kMaxBlocks] = {GlobalBlock(count > 0 ? blocks[0].size : 0),
+                                      GlobalBlock(count > 1 ? blocks[1].size : 0)};
+    for (size_t i = 0; i < count; ++i) {
+        if (!filled[i].get()) return ClipboardStatus::AllocFailed;
+        GlobalLockGuard lock(filled[i].get());
+        if (!lock.data()) return ClipboardStatus::AllocFailed;
+        std::memcpy(lock.data(), blocks[i].bytes, blocks[i].size);
+    }
+    DWORD deadline = GetTickCount() + kClipboardPatienceMs;
+    for (;;) {
+        OpenClipboardSession clipboard(deadline);
+        if (!clipboard.open()) return ClipboardStatus::OpenFailed;
+        if (EmptyClipboard()) {
+            for (size_t i = 0; i < count; ++i) {
+                // On failure the block is freed with its owner, after the close.
+                if (!SetClipboardData(blocks[i].format, filled[i].get()))
+                    return ClipboardStatus::SetFailed;
+                filled[i].release(); // the clipboard owns the block now
+            }
+            return ClipboardStatus::Done;
+        }
+        clipboard.close();
+        if (static_cast<LONG>(GetTickCount() - deadline) >= 0) return ClipboardStatus::EmptyFailed;
+        Sleep(10);
+    }
+}
+
+ClipboardStatus PutClipboardData(unsigned format, const void *bytes, size_t size) {
+    ClipboardBlock block = {format, bytes, size};
+    return PutClipboardData(&block, 1);
+}
+
+ClipboardStatus ReadClipboardText(ClipboardTextAction action, void *context) {
+    OpenClipboardSession clipboard(GetTickCount() + kClipboardPatienceMs);
+    if (!clipboard.open()) return ClipboardStatus::OpenFailed;
+    switch (OwnersTextFormat()) {
+    case CF_TEXT:
+        return ReadAnsiText(action, context);
+    case CF_UNICODETEXT:
+    case CF_OEMTEXT:
+        return ReadUnicodeText(action, context);
+    default:
+        return ClipboardStatus::NoText;
+    }
+}
+
+// CF_TEXT first: a reader that goes by the owner's format, as this program
+// does, then takes the very bytes.
 ClipboardStatus PutClipboardText(const char *text) {
-    return PutClipboardData(CF_TEXT, text, std::strlen(text) + 1);
+    size_t length = std::strlen(text);
+    static char16_t wide[2 * kClipboardTextLimit];
+    size_t units = AnsiToUnicode(text, length, wide, sizeof(wide) / sizeof(wide[0]));
+    if (units == 0 && length > 0) return PutClipboardData(CF_TEXT, text, length + 1);
+    ClipboardBlock blocks[] = {{CF_TEXT, text, length + 1},
+                               {CF_UNICODETEXT, wide, (units + 1) * sizeof(char16_t)}};
+    return PutClipboardData(blocks, 2);
 }
 
 ClipboardStatus PutClipboardUnicodeText(const char16_t *text) {
@@ -132,6 +171,7 @@ ClipboardStatus ConvertClipboardText(CaseConversion conversion) {
     static char copy[kClipboardTextLimit + 1];
     static char16_t wideCopy[kClipboardTextLimit];
     bool wide = false;
+    // Unicode text is changed as Unicode and goes back as such.
     auto takeCopy = [&](const ClipboardContent &text) {
         if (text.wide) {
             std::memcpy(wideCopy, text.wide, text.wideLength * sizeof(char16_t));

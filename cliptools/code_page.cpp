@@ -1,5 +1,6 @@
 #include "code_page.h"
 #include <windows.h>
+#include <climits>
 #include <cstring>
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Win32 wide text is UTF-16");
@@ -10,27 +11,53 @@ constexpr size_t kMaxUnits = 4096;
 const wchar_t *Wide(const char16_t *text) {
     return reinterpret_cast<const wchar_t *>(text);
 }
+
+bool IsValidAnsiText(const char *bytes, size_t length) {
+    return length == 0 || MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes,
+                                              static_cast<int>(length), nullptr, 0) > 0;
+}
 } // namespace
 
-bool AnsiHoldsExactly(const char16_t *text, size_t length) {
+bool ToAnsiExactly(const char16_t *text, size_t length, char *out, size_t outSize, size_t &bytes) {
+    bytes = 0;
+    if (outSize == 0) return false;
+    out[0] = '\0';
     if (length == 0) return true;
-    if (length >= kMaxUnits) return false;
-    // A system whose ANSI code page is UTF-8 holds every text.
-    if (GetACP() == CP_UTF8) return true;
-    static char ansi[2 * kMaxUnits];
-    static wchar_t back[kMaxUnits];
+    if (length >= kMaxUnits || outSize > INT_MAX) return false;
+    // A system whose ANSI code page is UTF-8 has no best fit to fear.
     BOOL usedDefault = FALSE;
-    int bytes =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, Wide(text), static_cast<int>(length),
-                            ansi, sizeof(ansi), nullptr, &usedDefault);
-    if (bytes <= 0 || usedDefault) return false;
-    int units = MultiByteToWideChar(CP_ACP, 0, ansi, bytes, back, static_cast<int>(kMaxUnits));
-    return units == static_cast<int>(length) &&
-           std::memcmp(back, text, length * sizeof(wchar_t)) == 0;
+    BOOL *checkDefault = GetACP() == CP_UTF8 ? nullptr : &usedDefault;
+    DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    int made = WideCharToMultiByte(CP_ACP, flags, Wide(text), static_cast<int>(length), out,
+                                   static_cast<int>(outSize - 1), nullptr, checkDefault);
+    if (made <= 0 || usedDefault) return false;
+    static wchar_t back[kMaxUnits];
+    int units = MultiByteToWideChar(CP_ACP, 0, out, made, back, static_cast<int>(kMaxUnits));
+    if (units != static_cast<int>(length) || std::memcmp(back, text, length * sizeof(wchar_t)) != 0)
+        return false;
+    out[made] = '\0';
+    bytes = static_cast<size_t>(made);
+    return true;
+}
+
+size_t AnsiToUnicode(const char *text, size_t length, char16_t *out, size_t outSize) {
+    if (outSize == 0) return 0;
+    int units = length == 0 ? 0
+                            : MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length),
+                                                  reinterpret_cast<wchar_t *>(out),
+                                                  static_cast<int>(outSize - 1));
+    size_t written = units > 0 ? static_cast<size_t>(units) : 0;
+    out[written] = u'\0';
+    return written;
 }
 
 bool IsAnsiLeadByte(unsigned char byte) {
     return IsDBCSLeadByte(byte) != FALSE;
+}
+
+AnsiTextCheck AnsiTextCheckOfSystem() {
+    CPINFO info = {};
+    return GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1 ? IsValidAnsiText : nullptr;
 }
 
 void ToAnsiForDisplay(const char16_t *text, char *out, size_t outSize) {

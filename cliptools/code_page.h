@@ -2,13 +2,24 @@
 #pragma once
 #include <cstddef>
 
-// True when the ANSI code page holds the text exactly: no default character
-// and no best-fit look-alike is needed, and converting back gives the same
-// text. `length` is at most 4095 units.
-bool AnsiHoldsExactly(const char16_t *text, size_t length);
+// The text in the ANSI code page when the code page holds it exactly: no
+// default character and no best-fit look-alike is needed, and converting back
+// gives the same text. Returns the byte count, or false when it does not hold
+// it or `out` (which is always terminated) is too small. `length` is at most
+// 4095 units.
+bool ToAnsiExactly(const char16_t *text, size_t length, char *out, size_t outSize, size_t &bytes);
+
+// ANSI bytes as Unicode. Writes at most outSize - 1 units, always terminated,
+// and returns how many it wrote.
+size_t AnsiToUnicode(const char *text, size_t length, char16_t *out, size_t outSize);
 
 // True for a byte that starts a two-byte character of the ANSI code page.
 bool IsAnsiLeadByte(unsigned char byte);
+
+// For a code page of more than one byte per character: whether bytes are
+// valid text in it. Null for a single-byte code page, where any bytes are.
+using AnsiTextCheck = bool (*)(const char *bytes, size_t length);
+AnsiTextCheck AnsiTextCheckOfSystem();
 
 // The text as well as the ANSI code page can show it ('?' for the rest).
 // Always terminated.

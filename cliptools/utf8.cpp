@@ -123,3 +123,32 @@ size_t Utf16ToUtf8(const char16_t *wide, size_t length, char *out, size_t outSiz
     if (outSize > 0) out[written] = '\0';
     return total;
 }
+
+Utf8Shape ShapeOfUtf8(const char *text, size_t length) {
+    const unsigned char *s = reinterpret_cast<const unsigned char *>(text);
+    Utf8Shape shape = {true, false, 0};
+    size_t i = 0;
+    while (i < length) {
+        if (s[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        Lead lead = ReadLead(s[i]);
+        size_t k = 1;
+        for (; k <= lead.continuations && i + k < length; ++k) {
+            unsigned char low = k == 1 ? lead.low : 0x80;
+            unsigned char high = k == 1 ? lead.high : 0xBF;
+            if (s[i + k] < low || s[i + k] > high) break;
+        }
+        bool cutOff = lead.continuations > 0 && i + k == length && k <= lead.continuations;
+        if (cutOff) break;
+        if (lead.continuations == 0 || k <= lead.continuations) {
+            shape.valid = false;
+            break;
+        }
+        shape.multiByte = true;
+        i += k;
+    }
+    shape.complete = i;
+    return shape;
+}

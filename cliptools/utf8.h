@@ -11,3 +11,13 @@ size_t Utf8ToUtf16(const char *utf8, size_t length, char16_t *out, size_t outSiz
 // U+FFFD. Returns the byte count of the whole text; writes the whole sequences
 // that fit in outSize - 1 bytes, always terminated when outSize > 0.
 size_t Utf16ToUtf8(const char16_t *wide, size_t length, char *out, size_t outSize);
+
+// How bytes read as UTF-8. `valid`: every sequence is well formed, except
+// perhaps one cut off by the end; `complete`: the bytes before such a cut-off
+// sequence; `multiByte`: some whole sequence takes more than one byte.
+struct Utf8Shape {
+    bool valid;
+    bool multiByte;
+    size_t complete;
+};
+Utf8Shape ShapeOfUtf8(const char *text, size_t length);

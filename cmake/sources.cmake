@@ -5,7 +5,7 @@
 set(QUILLET_PURE_SOURCES
   base/fixed_text.cpp base/placement.cpp
   cliptools/stamp_text.cpp cliptools/text_rules.cpp cliptools/utf8.cpp
-  notes/backup_name.cpp notes/text_mode.cpp
+  notes/backup_name.cpp notes/note_kind.cpp notes/text_mode.cpp
   links/link_rules.cpp
   web/page_text.cpp
   ui/note_rows.cpp ui/slide_math.cpp

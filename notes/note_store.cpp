@@ -3,6 +3,7 @@
 #include "../cliptools/clipboard.h"
 #include "../cliptools/code_page.h"
 #include "../cliptools/utf8.h"
+#include "note_kind.h"
 #include "text_mode.h"
 #include "../base/fixed_text.h"
 #include <cstring>
@@ -13,7 +14,22 @@ namespace {
 // a final CR is followed by LF.
 constexpr DWORD kStoredReadLimit = 2 * (kNoteTextSize - 1) + 1;
 
-bool ReadNoteFile(const char *path, char (&text)[kNoteTextSize]) {
+// A UTF-16 note is read from at most as many bytes on disk as any note.
+constexpr size_t kLoadLimit = kNoteTextSize - 1;
+
+void LoadUtf16Note(const char *stored, size_t size, NoteFileKind kind, NoteRecord &record) {
+    bool cut = size > kLoadLimit;
+    if (cut) size = kLoadLimit;
+    static char16_t wide[kLoadLimit / 2 + 1];
+    size_t units = DecodeUtf16Note(stored + kind.markSize, size - kind.markSize,
+                                   kind.kind == NoteKind::Utf16Be, cut, wide, kLoadLimit / 2 + 1);
+    // Whole characters only, should its UTF-8 form be longer than a note holds.
+    Utf16ToUtf8(wide, units, record.text, sizeof(record.text));
+    record.utf8 = true;
+}
+
+// Fills `record` from a note file in whichever kind of text it holds.
+bool ReadNoteFile(const char *path, NoteRecord &record) {
     UniqueHandle file(CreateFileA(path, GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -27,7 +43,24 @@ bool ReadNoteFile(const char *path, char (&text)[kNoteTextSize]) {
             break;
         total += got;
     }
-    DecodeTextMode(stored, total, text, sizeof(text));
+    bool cut = false;
+    size_t length = DecodeTextMode(stored, total, record.text, sizeof(record.text), &cut);
+    NoteFileKind kind = NoteKindOf(record.text, length, cut, AnsiTextCheckOfSystem());
+    switch (kind.kind) {
+    case NoteKind::Utf16Le:
+    case NoteKind::Utf16Be:
+        LoadUtf16Note(stored, total, kind, record);
+        return true;
+    case NoteKind::Utf8:
+        record.utf8 = true;
+        if (TakeUtf8Mark(record.text)) length -= kUtf8MarkSize;
+        break;
+    case NoteKind::Ansi:
+        break;
+    }
+    // Never half a character at the end of a cut note.
+    if (cut)
+        record.text[WholeCharacterLength(record.text, length, kind.kind, IsAnsiLeadByte)] = '\0';
     return true;
 }
 
@@ -42,7 +75,8 @@ bool SlotIsFree(const char *path) {
 // text that the file then marks as such.
 void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result) {
     if (length == 0) {
-        // An empty file would hold its slot for ever without ever being listed.
+        // A file that loads empty would hold its slot for ever without ever
+        // being listed.
         result.status = PasteStatus::NothingToSave;
         return;
     }
@@ -66,8 +100,8 @@ void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result
     static char stored[kUtf8MarkSize + 2 * kNoteTextSize];
     size_t markSize = utf8 ? kUtf8MarkSize : 0;
     std::memcpy(stored, kUtf8Mark, markSize);
-    size_t size = markSize + EncodeTextMode(text, length, stored + markSize,
-                                            sizeof(stored) - markSize);
+    size_t size =
+        markSize + EncodeTextMode(text, length, stored + markSize, sizeof(stored) - markSize);
     bool written = size < sizeof(stored) && WriteAllBytes(file.get(), stored, size);
     bool closed = file.reset();
     if (!written || !closed) {
@@ -80,29 +114,60 @@ void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result
     LoadNotes();
 }
 
-void SaveClipboardText(const ClipboardContent &text, PasteResult &result) {
-    if (text.ansi) {
-        // Only the text is a note: the terminator and whatever the block
-        // holds after it are not written.
-        SaveNewNote(text.ansi, text.ansiLength(), false, result);
-        return;
-    }
-    // Text the ANSI code page would spoil is kept as UTF-8. The mark, the
-    // text and a terminator must fit a note's buffer, so that it loads whole.
+// A text whose stored form would load as nothing: the end-of-file byte first,
+// or a byte-order mark and nothing else.
+bool LoadsEmpty(const char *text, size_t length, NoteFileKind kind) {
+    return text[0] == '\x1A' || (kind.markSize > 0 && length == kind.markSize);
+}
+
+void SaveUnicodeText(const char16_t *wide, size_t units, PasteResult &result) {
+    // The mark, the text and a terminator must fit a note's buffer, so that it
+    // loads whole.
     static char utf8[kNoteTextSize];
-    size_t length = Utf16ToUtf8(text.wide, text.wideLength, utf8, sizeof(utf8));
+    size_t length = Utf16ToUtf8(wide, units, utf8, sizeof(utf8));
     if (kUtf8MarkSize + length + 1 > kNoteTextSize) {
         result.status = PasteStatus::ClipboardFailed;
         result.clipboard = ClipboardStatus::TooBig;
         return;
     }
+    if (length > 0 && utf8[0] == '\x1A') length = 0;
     SaveNewNote(utf8, length, true, result);
+}
+
+void SaveClipboardText(const ClipboardContent &text, PasteResult &result) {
+    if (!text.ansi) {
+        // Text the ANSI code page would spoil is kept as UTF-8.
+        SaveUnicodeText(text.wide, text.wideLength, result);
+        return;
+    }
+    // Only the text is a note: the terminator and whatever the block holds
+    // after it are not written.
+    size_t length = text.ansiLength();
+    NoteFileKind kind = NoteKindOf(text.ansi, length, false, AnsiTextCheckOfSystem());
+    if (length > 0 && LoadsEmpty(text.ansi, length, kind)) length = 0;
+    if (kind.kind == NoteKind::Ansi || length == 0) {
+        SaveNewNote(text.ansi, length, false, result);
+        return;
+    }
+    // ANSI text that would read back as another kind (it begins with a mark,
+    // or is valid UTF-8) is kept as marked UTF-8, which reads back exactly.
+    if (text.wide) {
+        SaveUnicodeText(text.wide, text.wideLength, result);
+        return;
+    }
+    static char16_t wide[kClipboardTextLimit];
+    size_t units = AnsiToUnicode(text.ansi, length, wide, kClipboardTextLimit);
+    SaveUnicodeText(wide, units, result);
 }
 
 } // namespace
 
 void NoteFileName(char (&name)[kPathBufferSize], int32_t slot) {
-    FixedText(name, sizeof(name)).add(g_app.programFolder).add("QuilletSlot").addNumber(slot).add(".txt");
+    FixedText(name, sizeof(name))
+        .add(g_app.programFolder)
+        .add("QuilletSlot")
+        .addNumber(slot)
+        .add(".txt");
 }
 
 void LoadNotes() {
@@ -113,8 +178,7 @@ void LoadNotes() {
     for (int32_t slot = 0; slot < kMaxNotes; ++slot) {
         NoteFileName(path, slot);
         NoteRecord &record = table.records[next];
-        if (!ReadNoteFile(path, record.text)) continue;
-        record.utf8 = TakeUtf8Mark(record.text);
+        if (!ReadNoteFile(path, record)) continue;
         record.slot = slot;
         ++next;
     }

@@ -27,14 +27,15 @@ struct PasteResult {
 
 // Saves the clipboard text as a new note in the lowest slot that has no file
 // and reloads the notes. Text that the ANSI code page holds exactly is stored
-// as ANSI text, as always; any other text as UTF-8 behind the UTF-8 mark. An
-// empty text is not saved. Says nothing: see PasteMessage.
+// as ANSI text, as always; any other text, and ANSI text that would read back
+// as another kind, as UTF-8 behind the UTF-8 mark. A text that is empty or
+// would load empty is not saved. Says nothing: see PasteMessage.
 PasteResult PasteNewNote();
 
 // What to tell the user about a paste; false when there is nothing to say.
 bool PasteMessage(const PasteResult &result, char *out, size_t outSize);
 
-// A UTF-8 note's exact text as Unicode.
+// A Unicode note's exact text (kept as UTF-8 once loaded) as Unicode.
 void NoteTextAsUnicode(const NoteRecord &note, char16_t (&text)[kNoteTextSize]);
 // Any note's text as the ANSI code page shows it (exact for an ANSI note).
 void NoteTextAsAnsi(const NoteRecord &note, char *out, size_t outSize);

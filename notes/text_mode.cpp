@@ -1,12 +1,17 @@
 #include "text_mode.h"
 #include <cstring>
 
-size_t DecodeTextMode(const char *stored, size_t storedSize, char *out, size_t outSize) {
+size_t DecodeTextMode(const char *stored, size_t storedSize, char *out, size_t outSize, bool *cut) {
+    if (cut) *cut = false;
     if (outSize == 0) return 0;
     size_t written = 0;
-    for (size_t i = 0; i < storedSize && written + 1 < outSize; ++i) {
+    for (size_t i = 0; i < storedSize; ++i) {
         char c = stored[i];
         if (c == '\x1A') break;
+        if (written + 1 == outSize) {
+            if (cut) *cut = true;
+            break;
+        }
         if (c == '\r' && i + 1 < storedSize && stored[i + 1] == '\n') {
             c = '\n';
             ++i;

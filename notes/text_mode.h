@@ -5,8 +5,10 @@
 
 // Reads stored bytes as text: each CR LF becomes LF, a lone CR stays, the
 // first 0x1A ends the data. Writes at most outSize - 1 bytes to `out`, always
-// terminated, and returns how many were written.
-size_t DecodeTextMode(const char *stored, size_t storedSize, char *out, size_t outSize);
+// terminated, and returns how many were written. `cut`, when given, tells
+// whether text was left over because `out` was full.
+size_t DecodeTextMode(const char *stored, size_t storedSize, char *out, size_t outSize,
+                      bool *cut = nullptr);
 
 // The stored form of a text: each LF becomes CR LF, every other byte stays.
 // Writes what fits in outSize - 1 bytes to `out`, always terminated (stored

@@ -92,10 +92,14 @@ std::string ClipboardText();
 // Waits until the clipboard text differs from `before`; returns it.
 std::string WaitForClipboardChange(const std::string &before, int timeoutMs = 5000);
 
-// Unicode text (CF_UNICODETEXT) of the shared clipboard.
-void SetClipboardUnicode(const std::u16string &text);
+// Unicode text (CF_UNICODETEXT) of the shared clipboard; a `locale` goes
+// beside it as CF_LOCALE, as if copied with that language's keyboard layout.
+void SetClipboardUnicode(const std::u16string &text, LCID locale = 0);
 std::u16string ClipboardUnicode();
 bool WaitForClipboardUnicode(const std::u16string &expected, int timeoutMs = 5000);
+// The clipboard's formats in the order EnumClipboardFormats gives them: those
+// its owner placed, then the ones the system makes.
+std::vector<UINT> ClipboardFormats();
 
 // "Quillet v1.0.3.2 - <part> - VANTLER"
 std::string Title(const char *part);

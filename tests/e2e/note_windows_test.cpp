@@ -129,9 +129,18 @@ TEST_F(NoteWindows, TrayClickDuringASlideStaysResponsive) {
     Sleep(60);
     q.Tray(WM_LBUTTONUP);
     ASSERT_TRUE(WaitShown(q, "Copy Note"));
-    Sleep(500); // both slides have ended
-    RECT work = WorkArea(), rect = WindowRect(q.noteWindow());
-    EXPECT_EQ(rect.bottom, work.bottom);
+    // The inner slide ends first and the outer one then goes on: the end is
+    // the window resting at the bottom of the work area for longer than any
+    // pause between frames.
+    RECT work = WorkArea();
+    DWORD restingSince = GetTickCount();
+    EXPECT_TRUE(WaitFor(10000,
+                        [&] {
+                            if (WindowRect(q.noteWindow()).bottom != work.bottom)
+                                restingSince = GetTickCount();
+                            return GetTickCount() - restingSince >= 300;
+                        }))
+        << "bottom " << WindowRect(q.noteWindow()).bottom << ", work area " << work.bottom;
     SetClipboardText("-");
     ChooseRow(q, 1);
     EXPECT_EQ(WaitForClipboardChange("-"), "second");

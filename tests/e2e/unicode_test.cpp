@@ -2,6 +2,7 @@
 #include "driver.h"
 #include "res/resource.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 
 namespace {
 
@@ -112,4 +113,76 @@ TEST_F(Unicode, TextFromAnXClientBecomesAUtf8NoteAndGoesBackByteForByte) {
     ASSERT_TRUE(
         RunUnixProgram("/usr/bin/xclip -o -selection clipboard -t UTF8_STRING > " + UnixPath(out)));
     EXPECT_EQ(ReadFileBytes(out), kWorldUtf8 + "\nline two");
+}
+
+// The clipboard owner's own format decides, whatever keyboard layout was active
+// at copy time; editors' Unicode notes read back exactly; nothing loads empty.
+TEST_F(Unicode, TheOwnersTextDecidesAndEditorsUnicodeNotesReadBack) {
+    std::string folder = FreshFolder("unicode-owner");
+    // "Ωmega" CR LF "x" as an editor's UTF-16 LE, and "Grüße Ω" as UTF-8 without a mark.
+    const std::string utf16 = std::string("\xFF\xFE\xA9\x03m\0e\0g\0a\0\r\0\n\0x\0", 18);
+    const std::string bareUtf8 = "Gr\303\274\303\237e \316\251";
+    WriteFileBytes(folder + "QuilletSlot5.txt", utf16);
+    WriteFileBytes(folder + "QuilletSlot6.txt", bareUtf8);
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
+    auto pasteAndClose = [&] {
+        q.Command(IDM_PASTE_NOTE);
+        ASSERT_TRUE(WaitShown(q, "Copy Note"));
+        PostMessageA(q.noteWindow(), WM_CLOSE, 0, 0);
+        ASSERT_TRUE(WaitHidden(q));
+    };
+    // Copied with a Russian layout: the system's CF_TEXT would be "Cafe naive".
+    SetClipboardUnicode(u"Caf\u00E9 na\u00EFve", 0x0419);
+    pasteAndClose();
+    EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot0.txt"), "Caf\xE9 na\xEFve");
+    SetClipboardUnicode(u"Caf\u00E9 na\u00EFve", 0x0419);
+    q.Command(IDM_TO_UPPER);
+    EXPECT_TRUE(WaitForClipboardUnicode(u"CAF\u00E9 NA\u00EFVE"));
+    // ANSI text that begins with the UTF-8 mark's bytes is kept as marked UTF-8.
+    SetClipboardText("\357\273\277Caf\351");
+    pasteAndClose();
+    EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot1.txt"),
+              kMark + "\303\257\302\273\302\277Caf\303\251");
+    // A text that would load empty is refused.
+    SetClipboardText("\032after");
+    q.Command(IDM_PASTE_NOTE);
+    EXPECT_EQ(q.AnswerNext(IDOK).text, "The Clipboard text is empty: there is nothing to save.");
+    EXPECT_FALSE(Exists(folder + "QuilletSlot2.txt"));
+    ASSERT_TRUE(WaitShown(q, "Copy Note"));
+    // Each row shows its text as well as the code page can (the list sorts them).
+    std::vector<std::string> rows = ListRows(List(q));
+    auto rowOf = [&](const std::string &text) {
+        return static_cast<int>(std::find(rows.begin(), rows.end(), text) - rows.begin());
+    };
+    ChooseRow(q, rowOf("\357\273\277Caf\351"));
+    EXPECT_TRUE(WaitForClipboardUnicode(u"\u00EF\u00BB\u00BFCaf\u00E9"));
+    ASSERT_TRUE(WaitHidden(q));
+    ASSERT_TRUE(ManageCopy(q, rowOf("Omega_x")));
+    EXPECT_TRUE(WaitForClipboardUnicode(u"\u03A9mega\nx"));
+    ASSERT_TRUE(WaitHidden(q));
+    ASSERT_TRUE(ManageCopy(q, rowOf("Gr\374\337e O")));
+    EXPECT_TRUE(WaitForClipboardUnicode(u"Gr\u00FC\u00DFe \u03A9"));
+    ASSERT_TRUE(WaitHidden(q));
+    // An ANSI note goes out as its CF_TEXT bytes with the program's own
+    // Unicode form beside them, placed before the system adds CF_LOCALE.
+    std::string before = ClipboardText();
+    ASSERT_TRUE(ManageCopy(q, rowOf("Caf\xE9 na\xEFve")));
+    EXPECT_EQ(WaitForClipboardChange(before), "Caf\xE9 na\xEFve");
+    EXPECT_EQ(ClipboardFormats(),
+              std::vector<UINT>({CF_TEXT, CF_UNICODETEXT, CF_LOCALE, CF_OEMTEXT}));
+    EXPECT_EQ(ClipboardUnicode(), u"Caf\u00E9 na\u00EFve");
+    EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot5.txt"), utf16);
+    EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot6.txt"), bareUtf8);
+}
+
+TEST_F(CodePage932, UnicodeTextCopiedWithAnEnglishLayoutKeepsItsCharacters) {
+    if (GetACP() != 932) GTEST_SKIP() << "needs code page 932 (the quillet_e2e_cp932 test)";
+    Quillet &q = Start(FreshFolder("cp932-owner"));
+    ASSERT_NE(q.noteWindow(), nullptr);
+    // The system's CF_TEXT of it would be "???".
+    SetClipboardUnicode(u"\u65E5\u672C\u8A9E", 0x0409);
+    q.Command(IDM_PASTE_NOTE);
+    ASSERT_TRUE(WaitShown(q, "Copy Note"));
+    EXPECT_EQ(ReadFileBytes(q.folder() + "QuilletSlot0.txt"), "\x93\xFA\x96\x7B\x8C\xEA");
 }

@@ -2,6 +2,7 @@
 // text round-trips; the double-byte-safe case change never alters a trail byte.
 #include "cliptools/text_rules.h"
 #include "cliptools/utf8.h"
+#include "notes/note_kind.h"
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -42,6 +43,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             if (text[i] != before[i] || text[i + 1] != before[i + 1]) std::abort();
             ++i;
         }
+    }
+    // A note's kind and its cut: whole characters only, within bounds.
+    for (bool cut : {false, true}) {
+        NoteFileKind kind = NoteKindOf(bytes, size, cut, nullptr);
+        if (kind.markSize > size) std::abort();
+        size_t whole = WholeCharacterLength(bytes, size, kind.kind, OddLead);
+        if (whole > size) std::abort();
+        if (kind.kind == NoteKind::Utf8 && kind.markSize == 0) {
+            Utf8Shape shape = ShapeOfUtf8(bytes, whole);
+            if (!shape.valid || shape.complete != whole) std::abort();
+        }
+        std::vector<char16_t> units(size / 2 + 1);
+        size_t n = DecodeUtf16Note(bytes, size, cut, cut, units.data(), units.size());
+        if (n >= units.size() || units[n] != u'\0') std::abort();
+        // A cut only ever drops a unit at the end.
+        if (cut && DecodeUtf16Note(bytes, size, true, false, units.data(), units.size()) > n + 1)
+            std::abort();
     }
     return 0;
 }

@@ -27,9 +27,8 @@ std::basic_string<Char> ReadText(UINT format, const Char *busy, const Char *none
 
 } // namespace
 
-bool PutClipboardBlock(UINT format, const void *bytes, size_t length, size_t blockSize) {
-    if (!OpenClipboardRetrying()) return false;
-    EmptyClipboard();
+namespace {
+bool SetBlock(UINT format, const void *bytes, size_t length, size_t blockSize) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, blockSize);
     if (void *data = block ? GlobalLock(block) : nullptr) {
         std::memcpy(data, bytes, length < blockSize ? length : blockSize);
@@ -37,6 +36,16 @@ bool PutClipboardBlock(UINT format, const void *bytes, size_t length, size_t blo
     }
     bool set = block && SetClipboardData(format, block) != nullptr;
     if (block && !set) GlobalFree(block);
+    return set;
+}
+} // namespace
+
+bool PutClipboardBlock(UINT format, const void *bytes, size_t length, size_t blockSize,
+                       LCID locale) {
+    if (!OpenClipboardRetrying()) return false;
+    EmptyClipboard();
+    bool set = SetBlock(format, bytes, length, blockSize) &&
+               (locale == 0 || SetBlock(CF_LOCALE, &locale, sizeof(locale), sizeof(locale)));
     CloseClipboard();
     return set;
 }

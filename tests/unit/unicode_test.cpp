@@ -1,6 +1,7 @@
 // Text in any language: UTF-8 notes and case changes that touch ASCII letters only.
 #include "cliptools/text_rules.h"
 #include "cliptools/utf8.h"
+#include "notes/note_kind.h"
 #include "notes/text_mode.h"
 #include "support/string_forms.h"
 #include <gtest/gtest.h>
@@ -25,6 +26,23 @@ std::string Encoded(const std::u16string &wide, size_t outSize = 64, size_t *nee
 // Lead bytes of code page 932.
 bool ShiftJisLead(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+// Text in code page 932 as far as lead bytes tell: each has a trail byte.
+bool ShiftJisText(const char *bytes, size_t length) {
+    for (size_t i = 0; i < length; ++i)
+        if (ShiftJisLead(static_cast<unsigned char>(bytes[i])) && ++i == length) return false;
+    return true;
+}
+
+NoteKind KindOf(const std::string &bytes, bool cut = false, AnsiTextCheck check = nullptr) {
+    return NoteKindOf(bytes.data(), bytes.size(), cut, check).kind;
+}
+
+std::u16string Utf16Note(const std::string &bytes, bool bigEndian, bool cut) {
+    char16_t out[16];
+    return std::u16string(out,
+                          DecodeUtf16Note(bytes.data(), bytes.size(), bigEndian, cut, out, 16));
 }
 
 } // namespace
@@ -93,4 +111,36 @@ TEST(CaseRules, UnicodeTextChangesAsciiLettersOnly) {
     EXPECT_EQ(mixed, u"A\u03A9b\u03C9");
     ConvertCase(&mixed[0], CaseConversion::Lower);
     EXPECT_EQ(mixed, u"a\u03A9b\u03C9");
+}
+
+TEST(NoteKind, MarksThenUtf8WithoutAMarkOnlyWhereAnsiCannotReadIt) {
+    EXPECT_EQ(NoteKindOf("\xFF\xFEh\0", 4, false, nullptr).markSize, 2u);
+    EXPECT_EQ(KindOf("\xFF\xFEh"), NoteKind::Utf16Le);
+    EXPECT_EQ(KindOf("\xFE\xFF"), NoteKind::Utf16Be);
+    EXPECT_EQ(NoteKindOf("\xEF\xBB\xBFx", 4, false, nullptr).markSize, 3u);
+    const std::string japanese = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"; // ends in a lone 932 lead
+    for (AnsiTextCheck check : {static_cast<AnsiTextCheck>(nullptr), ShiftJisText}) {
+        EXPECT_EQ(KindOf("Caf\xC3\xA9", false, check), check ? NoteKind::Ansi : NoteKind::Utf8);
+        EXPECT_EQ(KindOf(japanese, false, check), NoteKind::Utf8);
+        EXPECT_EQ(KindOf("plain ascii", false, check), NoteKind::Ansi);
+        EXPECT_EQ(KindOf("Caf\xE9", false, check), NoteKind::Ansi);
+        EXPECT_EQ(KindOf("\x93\xFA\x96\x7B", false, check), NoteKind::Ansi);
+        // A sequence cut off by the end is UTF-8 only where the file went on.
+        EXPECT_EQ(KindOf(japanese + "\xE8\xAA", false, check), NoteKind::Ansi);
+        EXPECT_EQ(KindOf(japanese + "\xE8\xAA", true, check), NoteKind::Utf8);
+    }
+}
+
+TEST(NoteKind, ACutDropsOnlyAnIncompleteLastCharacter) {
+    EXPECT_EQ(WholeCharacterLength("ab\xE6\x97", 4, NoteKind::Utf8, nullptr), 2u);
+    EXPECT_EQ(WholeCharacterLength("ab\xC3\xA9", 4, NoteKind::Utf8, nullptr), 4u);
+    // A trail byte that looks like a lead byte is still a trail byte.
+    EXPECT_EQ(WholeCharacterLength("\x83\x83\x83", 3, NoteKind::Ansi, ShiftJisLead), 2u);
+    EXPECT_EQ(WholeCharacterLength("\x83\x83\x83\x83", 4, NoteKind::Ansi, ShiftJisLead), 4u);
+    EXPECT_EQ(WholeCharacterLength("ab\xE9", 3, NoteKind::Ansi, nullptr), 3u);
+    // UTF-16: CR LF reads as LF, U+001A ends it, an odd byte and a cut pair go.
+    EXPECT_EQ(Utf16Note(std::string("h\0\r\0\n\0i\0\x1A\0z\0", 12), false, false), u"h\ni");
+    EXPECT_EQ(Utf16Note(std::string("\x03\xA9\0", 3), true, false), u"\u03A9");
+    EXPECT_EQ(Utf16Note(std::string("a\0\x3D\xD8", 4), false, true), u"a");
+    EXPECT_EQ(Utf16Note(std::string("a\0\x3D\xD8", 4), false, false), u"a\xD83D");
 }
