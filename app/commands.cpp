@@ -59,8 +59,8 @@ void Exit(HWND window) {
 }
 
 void PasteThenShow(HWND window) {
-    char message[kPathBufferSize + 128];
-    if (PasteMessage(PasteNewNote(), message, sizeof(message))) ShowMessage(window, message);
+    wchar_t message[kPathBufferSize + 128];
+    if (PasteMessage(PasteNewNote(), message, kPathBufferSize + 128)) ShowMessage(window, message);
     SendMessageA(window, WM_RELOAD_NOTES, 0, 0);
     SendMessageA(window, WM_SHOW_COPY_LIST, 0, 0);
 }

@@ -1,5 +1,6 @@
 #include "lifecycle.h"
 #include "../base/app_state.h"
+#include "../base/fixed_text.h"
 #include "../base/message_drain.h"
 #include "../base/program_path.h"
 #include "../base/win_handles.h"
@@ -31,10 +32,10 @@ int RunQuillet(HINSTANCE instance) {
     ComApartment com;
     ResetAppState();
     g_app.instance = instance;
-    char exe[kExecutablePathSize];
+    wchar_t exe[kExecutablePathSize];
     ExecutablePath(exe);
-    ProgramFolderOf(exe, g_app.programFolder, sizeof(g_app.programFolder));
-    if (std::strlen(g_app.programFolder) > kMaxProgramFolderLength) return kExitEarly;
+    ProgramFolderOf(exe, g_app.programFolder, kPathBufferSize);
+    if (TextLength(g_app.programFolder) > kMaxProgramFolderLength) return kExitEarly;
     IconHandle icon(static_cast<HICON>(
         LoadImageA(instance, MAKEINTRESOURCEA(IDI_QUILLET), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
     BrushHandle brush(CreateSolidBrush(kBackgroundColour));

@@ -3,15 +3,19 @@
 #include "../cliptools/text_rules.h"
 #include <cstring>
 
-void SharedLocationNoteText(const char *programFolder, char *out, size_t outSize) {
-    FixedText note(out, outSize);
-    note.add("IMPORTANT NOTE: '" QUILLET_VERSION_STRING
-             "' is not designed to operate from a shared location and it should be executed from a "
-             "unshared and secured folder.\n\nIMPORTANT NOTE: '" QUILLET_VERSION_STRING
-             "' stores unencrypted data in it's containing folder, and should not be executed from "
-             "a insecure or shared folder.\n\nAlso, please remember to add the...\n\n'");
-    note.add(programFolder).add("'\n\n... folder to your backup itinery.");
+template <class Char>
+void SharedLocationNoteText(const Char *programFolder, Char *out, size_t outSize) {
+    BasicFixedText<Char> note(out, outSize);
+    note.addAscii(
+        "IMPORTANT NOTE: '" QUILLET_VERSION_STRING
+        "' is not designed to operate from a shared location and it should be executed from a "
+        "unshared and secured folder.\n\nIMPORTANT NOTE: '" QUILLET_VERSION_STRING
+        "' stores unencrypted data in it's containing folder, and should not be executed from "
+        "a insecure or shared folder.\n\nAlso, please remember to add the...\n\n'");
+    note.add(programFolder).addAscii("'\n\n... folder to your backup itinery.");
 }
+template void SharedLocationNoteText(const char *, char *, size_t);
+template void SharedLocationNoteText(const wchar_t *, wchar_t *, size_t);
 
 bool AcceptanceLineMatches(char *firstLine, const char *acceptance) {
     TrimText(firstLine);

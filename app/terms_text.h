@@ -3,11 +3,12 @@
 #include <cstddef>
 #include "../base/product.h"
 
-constexpr char kAcceptanceFileName[] = "TermsAccepted.txt";
+// In the current folder, whatever language the folder's name is in.
+constexpr wchar_t kAcceptanceFileName[] = L"TermsAccepted.txt";
 
 // The line written into the acceptance file (it has nothing to trim).
-constexpr char kAcceptanceText[] = "The Terms and Conditions and Disclaimer for '" QUILLET_VERSION_STRING
-                                   "' have been accepted.";
+constexpr char kAcceptanceText[] =
+    "The Terms and Conditions and Disclaimer for '" QUILLET_VERSION_STRING "' have been accepted.";
 
 constexpr char kDisclaimerText[] =
     "LEGAL DISCLAIMER: This software [" QUILLET_VERSION_STRING
@@ -18,16 +19,17 @@ constexpr char kDisclaimerText[] =
     "with use of this software; Click 'No' to reject these terms and discontinue use of this "
     "software.";
 
-constexpr char kLinksQuestionText[] = "This is the first time you have run this version of this "
-                                      "application.\n\nCreate links/shortcuts to " QUILLET_VERSION_STRING
-                                      "?";
+constexpr char kLinksQuestionText[] =
+    "This is the first time you have run this version of this "
+    "application.\n\nCreate links/shortcuts to " QUILLET_VERSION_STRING "?";
 
 constexpr char kAcceptanceCreationErrorText[] =
     "ERROR: Could not create 'TermsAccepted.txt' ['TermsAccepted.txt'].";
 
 // The note about shared folders, naming the program's folder; cut to
-// outSize - 1 bytes.
-void SharedLocationNoteText(const char *programFolder, char *out, size_t outSize);
+// outSize - 1 characters of the folder's width.
+template <class Char>
+void SharedLocationNoteText(const Char *programFolder, Char *out, size_t outSize);
 
 // True when the trimmed first line starts with the acceptance text less its
 // final full stop. `firstLine` is trimmed in place.

@@ -54,9 +54,9 @@ void ShowTrayMenu(HWND owner) {
 }
 
 void ExploreContainingFolder() {
-    char path[kExecutablePathSize];
+    wchar_t path[kExecutablePathSize];
     ExecutablePath(path);
-    TextBuffer<kExecutablePathSize + 16> parameters;
-    parameters.build.add("/select,\"").add(path).add('"');
-    OpenWithShell(g_app.noteWindow, "Explorer", parameters.chars, g_app.programFolder);
+    TextBuffer<kExecutablePathSize + 16, wchar_t> parameters;
+    parameters.build.addAscii("/select,\"").add(path).add(L'"');
+    OpenWithShell(g_app.noteWindow, L"Explorer", parameters.chars, g_app.programFolder);
 }

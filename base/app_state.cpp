@@ -13,11 +13,22 @@ int ShowMessage(HWND owner, const char *text, UINT style) {
     return MessageBoxA(owner, text, kVersionString, style);
 }
 
-bool OpenWithShell(HWND owner, const char *file, const char *parameters, const char *what) {
-    HINSTANCE result = ShellExecuteA(owner, nullptr, file, parameters, nullptr, SW_SHOWNORMAL);
+int ShowMessage(HWND owner, const wchar_t *text, UINT style) {
+    return MessageBoxW(owner, text, kWideVersionString, style);
+}
+
+bool OpenWithShell(HWND owner, const wchar_t *file, const wchar_t *parameters,
+                   const wchar_t *what) {
+    HINSTANCE result = ShellExecuteW(owner, nullptr, file, parameters, nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(result) > 32) return true;
-    TextBuffer<3 * kPathBufferSize> message;
-    message.build.add("ERROR: Could not open '").add(what ? what : file).add("'.");
+    TextBuffer<3 * kPathBufferSize, wchar_t> message;
+    message.build.addAscii("ERROR: Could not open '").add(what ? what : file).addAscii("'.");
     ShowMessage(owner, message.chars);
     return false;
+}
+
+bool OpenWithShell(HWND owner, const char *address) {
+    TextBuffer<2 * kPathBufferSize, wchar_t> wide;
+    wide.build.addAscii(address);
+    return OpenWithShell(owner, wide.chars);
 }

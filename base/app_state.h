@@ -6,6 +6,7 @@
 #include "product.h"
 
 constexpr char kVersionString[] = QUILLET_VERSION_STRING;
+constexpr wchar_t kWideVersionString[] = L"" QUILLET_VERSION_STRING;
 constexpr int kPathBufferSize = 260;
 constexpr size_t kMaxProgramFolderLength = 241;
 constexpr COLORREF kBackgroundColour = RGB(220, 230, 255);
@@ -24,7 +25,7 @@ struct AppState {
     HWND noteWindow;
     HICON icon;
     HBRUSH backgroundBrush;
-    char programFolder[kPathBufferSize];
+    wchar_t programFolder[kPathBufferSize];
     NoteTable notes;
     NoteWindowMode noteWindowMode;
     uint32_t menuShowDelay;
@@ -38,11 +39,15 @@ extern AppState g_app;
 // Clears the whole state; the run starts from zero.
 void ResetAppState();
 
-// Modal warning box owned by `owner` with the version string as caption.
+// Modal warning box owned by `owner` with the version string as caption. A
+// message that names a path is wide text, so that it shows the path as it is.
 int ShowMessage(HWND owner, const char *text, UINT style = MB_ICONWARNING);
+int ShowMessage(HWND owner, const wchar_t *text, UINT style = MB_ICONWARNING);
 
 // Hands `file` to the shell to open. When nothing could open it (no program
 // for its type, a missing target), says so, naming `what` (the file itself
 // when null), and returns false.
-bool OpenWithShell(HWND owner, const char *file, const char *parameters = nullptr,
-                   const char *what = nullptr);
+bool OpenWithShell(HWND owner, const wchar_t *file, const wchar_t *parameters = nullptr,
+                   const wchar_t *what = nullptr);
+// The same for an address or another ASCII text.
+bool OpenWithShell(HWND owner, const char *address);

@@ -1,31 +1,45 @@
 // Text built in a fixed buffer, free of any system call: what does not fit is
-// cut off and remembered, and the text is always terminated.
+// cut off and remembered, and the text is always terminated. Paths from the
+// system are built as wide (UTF-16) text, messages and notes as bytes.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 
-class FixedText {
+template <class Char> class BasicFixedText {
   public:
-    FixedText(char *buffer, size_t size);
-    FixedText &add(const char *text);
-    FixedText &add(const char *text, size_t length);
-    FixedText &add(char c);
+    BasicFixedText(Char *buffer, size_t size);
+    BasicFixedText &add(const Char *text);
+    BasicFixedText &add(const Char *text, size_t length);
+    BasicFixedText &add(Char c);
+    // Plain ASCII text, such as the program's own names, in this width.
+    BasicFixedText &addAscii(const char *text);
     // A signed decimal number, as "%ld" shows it.
-    FixedText &addNumber(int64_t value);
-    const char *text() const { return buffer_; }
+    BasicFixedText &addNumber(int64_t value);
+    const Char *text() const { return buffer_; }
     size_t length() const { return length_; }
     // Whether anything did not fit.
     bool cut() const { return cut_; }
 
   private:
-    char *buffer_;
+    Char *buffer_;
     size_t size_;
     size_t length_ = 0;
     bool cut_ = false;
 };
 
-// A buffer of N bytes and the FixedText that fills it.
-template <size_t N> struct TextBuffer {
-    char chars[N];
-    FixedText build{chars, N};
+using FixedText = BasicFixedText<char>;
+using WideText = BasicFixedText<wchar_t>;
+
+// The length of a terminated text of either width.
+template <class Char> size_t TextLength(const Char *text) {
+    size_t length = 0;
+    while (text[length] != Char(0))
+        ++length;
+    return length;
+}
+
+// A buffer of N characters and the text builder that fills it.
+template <size_t N, class Char = char> struct TextBuffer {
+    Char chars[N];
+    BasicFixedText<Char> build{chars, N};
 };

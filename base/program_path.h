@@ -1,12 +1,13 @@
-// Where the running program lives: the one place that asks the system.
+// Where the running program lives: the one place that asks the system. Paths
+// are wide (UTF-16) text, so that a folder in any language is spelled exactly.
 #pragma once
 #include <cstddef>
 
 constexpr size_t kExecutablePathSize = 520;
 
 // The executable's full path (empty if the system cannot say).
-void ExecutablePath(char (&path)[kExecutablePathSize]);
+void ExecutablePath(wchar_t (&path)[kExecutablePathSize]);
 
 // The executable's folder with a trailing backslash, at most outSize - 1
 // characters; longer folders are cut (start-up refuses them first).
-void ProgramFolderOf(const char *executablePath, char *folder, size_t outSize);
+void ProgramFolderOf(const wchar_t *executablePath, wchar_t *folder, size_t outSize);

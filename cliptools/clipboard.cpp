@@ -167,6 +167,19 @@ ClipboardStatus PutClipboardUnicodeText(const char16_t *text) {
     return PutClipboardData(CF_UNICODETEXT, text, (length + 1) * sizeof(char16_t));
 }
 
+ClipboardStatus PutClipboardNamedText(const char16_t *text) {
+    size_t length = 0;
+    while (text[length] != u'\0')
+        ++length;
+    static char ansi[2 * kClipboardTextLimit];
+    size_t bytes = 0;
+    if (ToAnsiExactly(text, length, ansi, sizeof(ansi), bytes)) return PutClipboardText(ansi);
+    ToAnsiForDisplay(text, ansi, sizeof(ansi));
+    ClipboardBlock blocks[] = {{CF_UNICODETEXT, text, (length + 1) * sizeof(char16_t)},
+                               {CF_TEXT, ansi, std::strlen(ansi) + 1}};
+    return PutClipboardData(blocks, 2);
+}
+
 ClipboardStatus ConvertClipboardText(CaseConversion conversion) {
     static char copy[kClipboardTextLimit + 1];
     static char16_t wideCopy[kClipboardTextLimit];

@@ -63,6 +63,10 @@ template <class Action> ClipboardStatus ReadClipboardText(Action &action) {
 // made leaves the clipboard as it was.
 ClipboardStatus PutClipboardText(const char *text);
 ClipboardStatus PutClipboardUnicodeText(const char16_t *text);
+// Unicode text that may hold names in any language: as PutClipboardText puts
+// it when the ANSI code page holds it exactly; otherwise the Unicode text
+// first, with CF_TEXT beside it as well as the code page can spell it.
+ClipboardStatus PutClipboardNamedText(const char16_t *text);
 
 // One format's data for PutClipboardData.
 struct ClipboardBlock {

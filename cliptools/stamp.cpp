@@ -1,5 +1,7 @@
 #include "stamp.h"
 #include "clipboard.h"
+#include "utf8.h"
+#include "../base/fixed_text.h"
 #include <windows.h>
 #include <mmsystem.h>
 #include <ctime>
@@ -12,18 +14,22 @@ uint32_t TimerMillisecond() {
     return timeGetTime() % 1000;
 }
 
+namespace {
+// A name as the system spells it, as UTF-8 (whole characters only); a name
+// that cannot be read shows as empty.
+void ReadName(BOOL(WINAPI *read)(LPWSTR, LPDWORD), char (&name)[kNameBufferSize]) {
+    wchar_t wide[kNameBufferSize] = {};
+    DWORD size = kNameBufferSize;
+    if (!read(wide, &size)) wide[0] = L'\0';
+    Utf16ToUtf8(reinterpret_cast<const char16_t *>(wide), TextLength(wide), name, kNameBufferSize);
+}
+} // namespace
+
 ClipboardStatus StampBuilder(const StampSwitches &switches) {
-    // A name that cannot be read shows as empty.
     char user[kNameBufferSize] = {};
     char computer[kNameBufferSize] = {};
-    if (switches.user) {
-        DWORD size = kNameBufferSize;
-        if (!GetUserNameA(user, &size)) user[0] = '\0';
-    }
-    if (switches.computer) {
-        DWORD size = kNameBufferSize;
-        if (!GetComputerNameA(computer, &size)) computer[0] = '\0';
-    }
+    if (switches.user) ReadName(GetUserNameW, user);
+    if (switches.computer) ReadName(GetComputerNameW, computer);
     std::tm local = {};
     if (switches.time) {
         _tzset();
@@ -31,7 +37,10 @@ ClipboardStatus StampBuilder(const StampSwitches &switches) {
         if (const std::tm *converted = std::localtime(&now)) local = *converted;
     }
     uint32_t timer = TimerMillisecond();
+    // Composed in UTF-8, put on the clipboard as the Unicode it spells.
     static char stamp[kStampBufferSize];
-    ComposeStamp(switches, user, computer, local, timer, stamp, sizeof(stamp));
-    return PutClipboardText(stamp);
+    size_t length = ComposeStamp(switches, user, computer, local, timer, stamp, sizeof(stamp));
+    static char16_t wide[kStampBufferSize];
+    Utf8ToUtf16(stamp, length < sizeof(stamp) ? length : sizeof(stamp) - 1, wide, kStampBufferSize);
+    return PutClipboardNamedText(wide);
 }

@@ -3,8 +3,8 @@
 
 namespace {
 
-bool IsTrimmed(char c) {
-    return c == ' ' || c == '\n' || c == '\t';
+template <class Char> bool IsTrimmed(Char c) {
+    return c == Char(' ') || c == Char('\n') || c == Char('\t');
 }
 
 template <class Char> Char Converted(Char c, CaseConversion conversion) {
@@ -17,15 +17,19 @@ template <class Char> Char Converted(Char c, CaseConversion conversion) {
 
 } // namespace
 
-void TrimText(char *text) {
-    size_t length = std::strlen(text);
+template <class Char> void TrimText(Char *text) {
+    size_t length = 0;
+    while (text[length] != Char(0))
+        ++length;
     while (length > 0 && IsTrimmed(text[length - 1]))
-        text[--length] = '\0';
+        text[--length] = Char(0);
     size_t start = 0;
     while (start < length && IsTrimmed(text[start]))
         ++start;
-    if (start > 0) std::memmove(text, text + start, length - start + 1);
+    if (start > 0) std::memmove(text, text + start, (length - start + 1) * sizeof(Char));
 }
+template void TrimText(char *);
+template void TrimText(wchar_t *);
 
 void ConvertCase(char *text, CaseConversion conversion, LeadBytePredicate isLeadByte) {
     for (; *text; ++text) {

@@ -3,7 +3,8 @@
 
 // Removes spaces, line feeds and tabs (never carriage returns) from both ends,
 // in place; the text keeps its address.
-void TrimText(char *text);
+// Bytes and wide text alike.
+template <class Char> void TrimText(Char *text);
 
 enum class CaseConversion { Lower, Upper, Invert };
 

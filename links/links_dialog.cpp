@@ -51,13 +51,13 @@ void RefreshLinkStates(HWND dialog) {
     for (const LinkBox &box : kLinkBoxes) {
         const ShellLocation &location = g_shellLocations[box.entry];
         HWND checkbox = GetDlgItem(dialog, box.checkbox);
-        if (!location.valid || !PathIsDirectoryA(location.path)) {
+        if (!location.valid || !PathIsDirectoryW(location.path)) {
             EnableWindow(checkbox, FALSE);
             continue;
         }
         EnableWindow(checkbox, TRUE);
-        char linkPath[kLinkPathSize];
-        LinkPathIn(location.path, kRefreshLinkCut, linkPath, sizeof(linkPath));
+        wchar_t linkPath[kLinkPathSize];
+        LinkPathIn(location.path, kRefreshLinkCut, linkPath, kLinkPathSize);
         CheckDlgButton(dialog, box.checkbox,
                        LinkPointsToProgram(linkPath) ? BST_CHECKED : BST_UNCHECKED);
     }
@@ -70,7 +70,7 @@ void ProcessLinks(HWND dialog) {
     {
         CursorSwap wait(WaitCursor());
         for (const LinkBox &box : kLinkBoxes) {
-            const char *path = g_shellLocations[box.entry].path;
+            const wchar_t *path = g_shellLocations[box.entry].path;
             if (IsDlgButtonChecked(dialog, box.checkbox) == BST_CHECKED)
                 CreateProgramLink(dialog, path);
             else
@@ -83,22 +83,24 @@ void ProcessLinks(HWND dialog) {
 
 } // namespace
 
-void CreateProgramLink(HWND owner, const char *location) {
-    if (location[0] == '\0') return;
-    if (!PathIsDirectoryA(location)) {
-        TextBuffer<kLinkPathSize + 64> message;
-        message.build.add('\'').add(location).add("' is not a valid directory name. [Create Link]");
+void CreateProgramLink(HWND owner, const wchar_t *location) {
+    if (location[0] == L'\0') return;
+    if (!PathIsDirectoryW(location)) {
+        TextBuffer<kLinkPathSize + 64, wchar_t> message;
+        message.build.add(L'\'').add(location);
+        message.build.addAscii("' is not a valid directory name. [Create Link]");
         ShowMessage(owner, message.chars);
     }
-    char linkPath[kLinkPathSize];
-    LinkPathIn(location, kCreateLinkCut, linkPath, sizeof(linkPath));
+    wchar_t linkPath[kLinkPathSize];
+    LinkPathIn(location, kCreateLinkCut, linkPath, kLinkPathSize);
     if (LinkLoads(linkPath) && !LinkPointsToProgram(linkPath)) {
         // A link that loads but whose target cannot be read points elsewhere.
-        char target[kLinkTargetSize] = {};
-        if (!ReadLinkTarget(linkPath, target)) target[0] = '\0';
-        TextBuffer<kLinkPathSize + kLinkTargetSize + 64> question;
-        question.build.add("The link '").add(linkPath).add("' already exists. It links to '");
-        question.build.add(target).add("'.\n\nOverwrite?");
+        wchar_t target[kLinkTargetSize] = {};
+        if (!ReadLinkTarget(linkPath, target)) target[0] = L'\0';
+        TextBuffer<kLinkPathSize + kLinkTargetSize + 64, wchar_t> question;
+        question.build.addAscii("The link '").add(linkPath);
+        question.build.addAscii("' already exists. It links to '").add(target);
+        question.build.addAscii("'.\n\nOverwrite?");
         // Only a Yes replaces it: a box that could not be shown (0) changes nothing.
         if (ShowMessage(nullptr, question.chars, MB_YESNO | MB_ICONWARNING) != IDYES) return;
     }

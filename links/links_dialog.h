@@ -6,4 +6,4 @@ INT_PTR CALLBACK LinksDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 // Creates or rewrites the program's shortcut in `location`; asks before
 // replacing one that points elsewhere, and says what went wrong.
-void CreateProgramLink(HWND owner, const char *location);
+void CreateProgramLink(HWND owner, const wchar_t *location);

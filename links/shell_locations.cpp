@@ -40,20 +40,23 @@ const Reading kMachineReadings[] = {
 };
 
 void ReadShellFolderValue(HKEY key, const Reading &reading) {
-    char value[261] = {}; // one byte past the 260 the query may fill, for the terminator
+    // One character past the 260 the query may fill, for the terminator.
+    wchar_t value[261] = {};
     DWORD type = 0;
-    DWORD size = 260;
-    bool queried = RegQueryValueExA(key, reading.valueName, nullptr, &type,
-                                    reinterpret_cast<BYTE *>(value), &size) == ERROR_SUCCESS;
-    if (queried) value[size < 260 ? size : 260] = '\0';
+    DWORD size = 260 * sizeof(wchar_t);
+    wchar_t name[32];
+    WideText(name, 32).addAscii(reading.valueName);
+    bool queried = RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE *>(value),
+                                    &size) == ERROR_SUCCESS;
+    if (queried) value[size / sizeof(wchar_t) < 260 ? size / sizeof(wchar_t) : 260] = L'\0';
     ShellLocation &location = g_shellLocations[reading.entry];
     bool usable = ShellFolderValueUsable(queried, type, value);
     location.valid = usable ? 1 : 0;
     if (!usable) return;
     if (reading.quickLaunch)
-        QuickLaunchPath(value, reading.cut, location.path, sizeof(location.path));
+        QuickLaunchPath(value, reading.cut, location.path, kShellPathSize);
     else
-        FixedText(location.path, sizeof(location.path)).add(value);
+        WideText(location.path, kShellPathSize).add(value);
 }
 
 template <size_t N> bool ReadAll(HKEY root, const Reading (&readings)[N]) {

@@ -25,7 +25,7 @@ enum ShellLocationRow : int {
 constexpr int kShellPathSize = 520;
 
 struct ShellLocation {
-    char path[kShellPathSize];
+    wchar_t path[kShellPathSize];
     uint8_t valid;
 };
 

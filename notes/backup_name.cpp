@@ -19,16 +19,20 @@ void BackupTitle(const char *noteText, char (&title)[kBackupTitleLength + 1]) {
     }
 }
 
-size_t ComposeBackupName(const char *folder, int64_t secondsSince1970, const char *noteText,
-                         char *out, size_t outSize) {
+template <class Char>
+size_t ComposeBackupName(const Char *folder, int64_t secondsSince1970, const char *noteText,
+                         Char *out, size_t outSize) {
     int32_t low = static_cast<int32_t>(static_cast<uint32_t>(secondsSince1970 & 0xFFFFFFFF));
     char title[kBackupTitleLength + 1];
     BackupTitle(noteText, title);
     // Measured in a buffer large enough for any folder, then handed out.
-    char whole[1024];
-    FixedText name(whole, sizeof(whole));
-    name.add(folder).add("QuilletBackup [").addNumber(low).add("] ['").add(title).add("...");
-    name.add("].txt");
-    FixedText(out, outSize).add(name.text(), name.length());
+    Char whole[1024];
+    BasicFixedText<Char> name(whole, 1024);
+    name.add(folder).addAscii("QuilletBackup [").addNumber(low).addAscii("] ['");
+    name.addAscii(title).addAscii("...].txt");
+    BasicFixedText<Char>(out, outSize).add(name.text(), name.length());
     return name.length();
 }
+
+template size_t ComposeBackupName(const char *, int64_t, const char *, char *, size_t);
+template size_t ComposeBackupName(const wchar_t *, int64_t, const char *, wchar_t *, size_t);

@@ -12,6 +12,8 @@ constexpr size_t kMaxBackupNameLength = 259;
 void BackupTitle(const char *noteText, char (&title)[kBackupTitleLength + 1]);
 
 // folder + "QuilletBackup [" + seconds (low 32 bits, signed) + "] ['" + title
-// + "..." + "].txt", cut to outSize - 1 bytes. Returns the whole name's length.
-size_t ComposeBackupName(const char *folder, int64_t secondsSince1970, const char *noteText,
-                         char *out, size_t outSize);
+// + "..." + "].txt", cut to outSize - 1 characters of the folder's width (the
+// program's folder is UTF-16). Returns the whole name's length.
+template <class Char>
+size_t ComposeBackupName(const Char *folder, int64_t secondsSince1970, const char *noteText,
+                         Char *out, size_t outSize);

@@ -6,10 +6,10 @@
 
 // The backup name for the note in `slot`; false (and an empty name) when it
 // would not fit a path.
-bool BackupFileName(char (&name)[kPathBufferSize], int32_t slot);
+bool BackupFileName(wchar_t (&name)[kPathBufferSize], int32_t slot);
 
 // Copies the note's file to `backup`, never over an existing file.
-bool BackUpNoteFile(int32_t slot, const char *backup);
+bool BackUpNoteFile(int32_t slot, const wchar_t *backup);
 
 // Deletes the note's file; false when it stays (read-only, held open).
 bool DeleteNoteFile(int32_t slot);

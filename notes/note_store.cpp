@@ -29,8 +29,8 @@ void LoadUtf16Note(const char *stored, size_t size, NoteFileKind kind, NoteRecor
 }
 
 // Fills `record` from a note file in whichever kind of text it holds.
-bool ReadNoteFile(const char *path, NoteRecord &record) {
-    UniqueHandle file(CreateFileA(path, GENERIC_READ,
+bool ReadNoteFile(const wchar_t *path, NoteRecord &record) {
+    UniqueHandle file(CreateFileW(path, GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return false;
@@ -65,8 +65,8 @@ bool ReadNoteFile(const char *path, NoteRecord &record) {
 }
 
 // A slot is free only when nothing at all carries its file name.
-bool SlotIsFree(const char *path) {
-    if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) return false;
+bool SlotIsFree(const wchar_t *path) {
+    if (GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES) return false;
     DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
@@ -80,7 +80,7 @@ void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result
         result.status = PasteStatus::NothingToSave;
         return;
     }
-    char *path = result.path;
+    wchar_t *path = result.path;
     int32_t slot = 0;
     for (; slot < kMaxNotes; ++slot) {
         NoteFileName(result.path, slot);
@@ -91,7 +91,7 @@ void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result
         return;
     }
     UniqueHandle file(
-        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
         result.status = PasteStatus::OpenFailed;
         return;
@@ -106,7 +106,7 @@ void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result
     bool closed = file.reset();
     if (!written || !closed) {
         // A half-written file must not pass for a saved note.
-        DeleteFileA(path);
+        DeleteFileW(path);
         result.status = PasteStatus::WriteFailed;
         return;
     }
@@ -162,19 +162,19 @@ void SaveClipboardText(const ClipboardContent &text, PasteResult &result) {
 
 } // namespace
 
-void NoteFileName(char (&name)[kPathBufferSize], int32_t slot) {
-    FixedText(name, sizeof(name))
+void NoteFileName(wchar_t (&name)[kPathBufferSize], int32_t slot) {
+    WideText(name, kPathBufferSize)
         .add(g_app.programFolder)
-        .add("QuilletSlot")
+        .addAscii("QuilletSlot")
         .addNumber(slot)
-        .add(".txt");
+        .addAscii(".txt");
 }
 
 void LoadNotes() {
     NoteTable &table = g_app.notes;
     std::memset(&table, 0, sizeof(table));
     int next = 0;
-    char path[kPathBufferSize];
+    wchar_t path[kPathBufferSize];
     for (int32_t slot = 0; slot < kMaxNotes; ++slot) {
         NoteFileName(path, slot);
         NoteRecord &record = table.records[next];
@@ -195,7 +195,7 @@ PasteResult PasteNewNote() {
     return result;
 }
 
-bool PasteMessage(const PasteResult &result, char *out, size_t outSize) {
+bool PasteMessage(const PasteResult &result, wchar_t *out, size_t outSize) {
     const char *text = nullptr;
     switch (result.status) {
     case PasteStatus::Saved:
@@ -210,17 +210,20 @@ bool PasteMessage(const PasteResult &result, char *out, size_t outSize) {
         text = "ERROR: No free slots. Free some slots and try again.";
         break;
     case PasteStatus::OpenFailed:
-        FixedText(out, outSize).add("ERROR: Could not open '").add(result.path).add("' [write].");
+        WideText(out, outSize)
+            .addAscii("ERROR: Could not open '")
+            .add(result.path)
+            .addAscii("' [write].");
         return true;
     case PasteStatus::WriteFailed:
-        FixedText(out, outSize)
-            .add("ERROR: Could not write '")
+        WideText(out, outSize)
+            .addAscii("ERROR: Could not write '")
             .add(result.path)
-            .add("'. The note has not been saved.");
+            .addAscii("'. The note has not been saved.");
         return true;
     }
     if (!text) return false;
-    FixedText(out, outSize).add(text);
+    WideText(out, outSize).addAscii(text);
     return true;
 }
 

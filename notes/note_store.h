@@ -5,7 +5,7 @@
 #include "../cliptools/clipboard.h"
 
 // Full path of a slot's file: ProgramFolder + "QuilletSlot" + N + ".txt".
-void NoteFileName(char (&name)[kPathBufferSize], int32_t slot);
+void NoteFileName(wchar_t (&name)[kPathBufferSize], int32_t slot);
 
 // Rebuilds g_app.notes from the slot files. Files are only read, never changed.
 void LoadNotes();
@@ -22,7 +22,7 @@ enum class PasteStatus {
 struct PasteResult {
     PasteStatus status = PasteStatus::Saved;
     ClipboardStatus clipboard = ClipboardStatus::Done;
-    char path[kPathBufferSize] = {};
+    wchar_t path[kPathBufferSize] = {};
 };
 
 // Saves the clipboard text as a new note in the lowest slot that has no file
@@ -33,7 +33,7 @@ struct PasteResult {
 PasteResult PasteNewNote();
 
 // What to tell the user about a paste; false when there is nothing to say.
-bool PasteMessage(const PasteResult &result, char *out, size_t outSize);
+bool PasteMessage(const PasteResult &result, wchar_t *out, size_t outSize);
 
 // A Unicode note's exact text (kept as UTF-8 once loaded) as Unicode.
 void NoteTextAsUnicode(const NoteRecord &note, char16_t (&text)[kNoteTextSize]);

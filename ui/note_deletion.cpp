@@ -14,18 +14,18 @@ bool AskYes(HWND window, const char *question) {
 // not pass for deleted.
 void DeleteOrSay(HWND window, int32_t slot) {
     if (DeleteNoteFile(slot)) return;
-    char noteFile[kPathBufferSize];
+    wchar_t noteFile[kPathBufferSize];
     NoteFileName(noteFile, slot);
-    TextBuffer<kPathBufferSize + 96> message;
-    message.build.add("ERROR: Could not delete '").add(noteFile);
-    message.build.add("'. The note has not been deleted.");
+    TextBuffer<kPathBufferSize + 96, wchar_t> message;
+    message.build.addAscii("ERROR: Could not delete '").add(noteFile);
+    message.build.addAscii("'. The note has not been deleted.");
     ShowMessage(window, message.chars);
 }
 
 // Copies the note to its backup and deletes it only once the copy is safe.
 // A backup name too long for a path ends the program after the reload.
 void BackUpAndDelete(HWND window, int32_t slot) {
-    char backup[kPathBufferSize];
+    wchar_t backup[kPathBufferSize];
     if (!BackupFileName(backup, slot)) {
         ShowMessage(nullptr,
                     "ERROR: PathFileName is too long. The application will exit (data will not be "

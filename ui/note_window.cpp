@@ -146,7 +146,7 @@ void CopyNote(HWND window, int32_t slot) {
 
 void OpenNote(HWND window, int32_t slot) {
     ShowMessage(window, "'Refresh' to load any alterations to data.", MB_ICONINFORMATION);
-    char path[kPathBufferSize];
+    wchar_t path[kPathBufferSize];
     NoteFileName(path, slot);
     OpenWithShell(window, path);
 }

@@ -32,20 +32,23 @@ bool ComposeReferralPage(const char *pageName, const char *url, char *out, size_
     return !page.cut();
 }
 
-bool ReferralPagePath(const char *temp, const char *tmp, char *out, size_t outSize) {
+template <class Char>
+bool ReferralPagePath(const Char *temp, const Char *tmp, Char *out, size_t outSize) {
     size_t limit = kMaxPathLength - (sizeof(kReferralPageName) - 1);
-    size_t tempLength = temp ? std::strlen(temp) : 0;
-    size_t tmpLength = tmp ? std::strlen(tmp) : 0;
+    size_t tempLength = temp ? TextLength(temp) : 0;
+    size_t tmpLength = tmp ? TextLength(tmp) : 0;
     if (tempLength > limit || tmpLength > limit) return false;
-    const char *folder = tempLength > 0 ? temp : tmp;
+    const Char *folder = tempLength > 0 ? temp : tmp;
     size_t folderLength = tempLength > 0 ? tempLength : tmpLength;
     if (folderLength == 0) return false;
-    FixedText path(out, outSize);
+    BasicFixedText<Char> path(out, outSize);
     path.add(folder);
-    if (folder[folderLength - 1] != '\\') path.add('\\');
-    path.add(kReferralPageName);
+    if (folder[folderLength - 1] != Char('\\')) path.add(Char('\\'));
+    path.addAscii(kReferralPageName);
     return !path.cut();
 }
+template bool ReferralPagePath(const char *, const char *, char *, size_t);
+template bool ReferralPagePath(const wchar_t *, const wchar_t *, wchar_t *, size_t);
 
 bool DonationUrlIntact(const char *url) {
     return url && std::strlen(url) == kDonationUrlLength && Fnv1a(url) == kDonationUrlHash;

@@ -5,7 +5,6 @@
 #include "../notes/text_mode.h"
 #include "page_text.h"
 #include <shellapi.h>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -16,8 +15,8 @@ const char kWebQuestionNote[] =
 
 enum class PageWrite { Written, NotCreated, Failed };
 
-PageWrite WritePage(const char *path, const char *text) {
-    UniqueHandle file(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+PageWrite WritePage(const wchar_t *path, const char *text) {
+    UniqueHandle file(CreateFileW(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return PageWrite::NotCreated;
     static char stored[2 * kReferralPageBufferSize];
@@ -25,7 +24,7 @@ PageWrite WritePage(const char *path, const char *text) {
     bool written = size < sizeof(stored) && WriteAllBytes(file.get(), stored, size);
     if (file.reset() && written) return PageWrite::Written;
     // A truncated page must never be opened.
-    DeleteFileA(path);
+    DeleteFileW(path);
     return PageWrite::Failed;
 }
 
@@ -35,20 +34,32 @@ bool Ask(HWND owner, const char *question) {
     return ShowMessage(owner, text.chars, MB_ICONWARNING | MB_YESNO) == IDYES;
 }
 
+// An environment variable as it is; null when unset. Any value fits, so that
+// a long one is refused for its length rather than cut.
+const wchar_t *EnvironmentValue(const wchar_t *name, wchar_t (&value)[32768]) {
+    SetLastError(ERROR_SUCCESS);
+    DWORD length = GetEnvironmentVariableW(name, value, 32768);
+    if (length == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND) return nullptr;
+    if (length >= 32768) value[0] = L'\0';
+    return value;
+}
+
 } // namespace
 
 void OpenViaReferralPage(HWND owner, const char *url) {
-    char path[kPathBufferSize + 1];
+    wchar_t path[kPathBufferSize + 1];
     static char page[kReferralPageBufferSize];
-    if (ReferralPagePath(std::getenv("TEMP"), std::getenv("TMP"), path, sizeof(path)) &&
+    static wchar_t temp[32768], tmp[32768];
+    if (ReferralPagePath(EnvironmentValue(L"TEMP", temp), EnvironmentValue(L"TMP", tmp), path,
+                         kPathBufferSize + 1) &&
         ComposeReferralPage(kReferralPageName, url, page, sizeof(page))) {
         switch (WritePage(path, page)) {
         case PageWrite::Written:
             OpenWithShell(owner, path);
             return;
         case PageWrite::Failed: {
-            TextBuffer<kPathBufferSize + 64> message;
-            message.build.add("ERROR: Could not write '").add(path).add("'.");
+            TextBuffer<kPathBufferSize + 64, wchar_t> message;
+            message.build.addAscii("ERROR: Could not write '").add(path).addAscii("'.");
             ShowMessage(owner, message.chars);
             break;
         }

@@ -4,6 +4,7 @@
 #include "ui/slide.h"
 #include "ui/slide_math.h"
 #include "support/string_forms.h"
+#include "support/wide_text.h"
 #include <windows.h>
 #include <psapi.h>
 #include <shellapi.h>
@@ -191,7 +192,7 @@ void LoadNotesAgainstPlainReads() {
         WriteBytes(folder + "QuilletSlot" + std::to_string(slot) + ".txt",
                    std::string(4095, static_cast<char>('a' + slot % 26)));
     ResetAppState();
-    std::snprintf(g_app.programFolder, sizeof(g_app.programFolder), "%s", folder.c_str());
+    SetWide(g_app.programFolder, folder);
     const int rounds = 200;
     LoadNotes();
     Clock::time_point start = Clock::now();

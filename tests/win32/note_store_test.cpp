@@ -3,6 +3,7 @@
 #include "message_box_answerer.h"
 #include "notes/note_store.h"
 #include "support/clipboard_blocks.h"
+#include "support/wide_text.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <cstring>
@@ -14,7 +15,7 @@ class NoteStoreTest : public ::testing::Test {
     void SetUp() override {
         ResetAppState();
         folder_ = MakeTempFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::snprintf(g_app.programFolder, sizeof(g_app.programFolder), "%s", folder_.c_str());
+        SetWide(g_app.programFolder, folder_);
     }
     void TearDown() override {
         for (int slot = 0; slot < kMaxNotes; ++slot) {
@@ -36,8 +37,8 @@ class NoteStoreTest : public ::testing::Test {
     }
     // What the user would be told about a paste ("" for nothing).
     static std::string Said(const PasteResult &result) {
-        char message[512];
-        return PasteMessage(result, message, sizeof(message)) ? message : "";
+        wchar_t message[512];
+        return PasteMessage(result, message, 512) ? Narrow(message) : "";
     }
     std::string folder_;
 };
@@ -45,11 +46,11 @@ class NoteStoreTest : public ::testing::Test {
 } // namespace
 
 TEST_F(NoteStoreTest, FileNames) {
-    char name[kPathBufferSize];
+    wchar_t name[kPathBufferSize];
     NoteFileName(name, 7);
-    EXPECT_EQ(std::string(name), folder_ + "QuilletSlot7.txt");
+    EXPECT_EQ(Narrow(name), folder_ + "QuilletSlot7.txt");
     NoteFileName(name, 49);
-    EXPECT_EQ(std::string(name), folder_ + "QuilletSlot49.txt");
+    EXPECT_EQ(Narrow(name), folder_ + "QuilletSlot49.txt");
 }
 
 TEST_F(NoteStoreTest, LoadsExistingSlotsCompactlyInOrder) {
@@ -137,7 +138,7 @@ TEST_F(NoteStoreTest, FullStoreRefusesAndWritesNothing) {
 
 TEST_F(NoteStoreTest, UnwritableFolderIsReportedWithTheFileName) {
     std::string missing = folder_ + "gone\\";
-    std::snprintf(g_app.programFolder, sizeof(g_app.programFolder), "%s", missing.c_str());
+    SetWide(g_app.programFolder, missing);
     PutBlock(std::string("x\0", 2));
     EXPECT_EQ(Said(PasteNewNote()),
               std::string("ERROR: Could not open '" + missing + "QuilletSlot0.txt' [write]."));

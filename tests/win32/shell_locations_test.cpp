@@ -1,5 +1,6 @@
 #include "links/shell_locations.h"
 #include <windows.h>
+#include "support/wide_text.h"
 #include <gtest/gtest.h>
 #include <cstring>
 #include <map>
@@ -107,7 +108,7 @@ TEST_F(ShellFoldersTest, ReadsTheFifteenEntriesFromTheirRoots) {
                                                        "C:\\m\\programs",
                                                        "C:\\m\\startup"};
     for (int i = 0; i < kShellLocationCount; ++i) {
-        EXPECT_EQ(g_shellLocations[i].path, expected[i]) << i;
+        EXPECT_EQ(Narrow(g_shellLocations[i].path), expected[i]) << i;
         EXPECT_EQ(g_shellLocations[i].valid, 1) << i;
     }
 }
@@ -117,9 +118,9 @@ TEST_F(ShellFoldersTest, UnusableValuesKeepTheOldPath) {
     Set(HKEY_CURRENT_USER, "Start Menu", "  C:\\spaced\t\n");
     Set(HKEY_CURRENT_USER, "Programs", "C:\\cr\r");
     ReadShellLocations();
-    EXPECT_STREQ(g_shellLocations[1].path, "C:\\first");
-    EXPECT_STREQ(g_shellLocations[2].path, "C:\\spaced");
-    EXPECT_STREQ(g_shellLocations[3].path, "C:\\cr\r");
+    EXPECT_EQ(Narrow(g_shellLocations[1].path), "C:\\first");
+    EXPECT_EQ(Narrow(g_shellLocations[2].path), "C:\\spaced");
+    EXPECT_EQ(Narrow(g_shellLocations[3].path), "C:\\cr\r");
     Set(HKEY_CURRENT_USER, "Desktop", "C:\\expand", REG_EXPAND_SZ);
     Set(HKEY_CURRENT_USER, "Start Menu", "x");
     Set(HKEY_CURRENT_USER, "Programs", " \t ");
@@ -127,8 +128,8 @@ TEST_F(ShellFoldersTest, UnusableValuesKeepTheOldPath) {
     ReadShellLocations();
     for (int i : {1, 2, 3, 4})
         EXPECT_EQ(g_shellLocations[i].valid, 0) << i;
-    EXPECT_STREQ(g_shellLocations[1].path, "C:\\first");
-    EXPECT_STREQ(g_shellLocations[2].path, "C:\\spaced");
+    EXPECT_EQ(Narrow(g_shellLocations[1].path), "C:\\first");
+    EXPECT_EQ(Narrow(g_shellLocations[2].path), "C:\\spaced");
 }
 
 TEST_F(ShellFoldersTest, LengthLimitsOfValuesAndTheUserQuickLaunchCut) {
@@ -141,9 +142,9 @@ TEST_F(ShellFoldersTest, LengthLimitsOfValuesAndTheUserQuickLaunchCut) {
     Set(HKEY_LOCAL_MACHINE, "AppData", appData);
     ReadShellLocations();
     EXPECT_EQ(g_shellLocations[1].valid, 1);
-    EXPECT_EQ(g_shellLocations[1].path, fits);
+    EXPECT_EQ(Narrow(g_shellLocations[1].path), fits);
     EXPECT_EQ(g_shellLocations[2].valid, 0);
     const char *ql = "\\Microsoft\\Internet Explorer\\Quick Launch";
-    EXPECT_EQ(g_shellLocations[0].path, appData.substr(0, 218) + ql);
-    EXPECT_EQ(g_shellLocations[10].path, appData + ql);
+    EXPECT_EQ(Narrow(g_shellLocations[0].path), appData.substr(0, 218) + ql);
+    EXPECT_EQ(Narrow(g_shellLocations[10].path), appData + ql);
 }

@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "links/shortcut.h"
 #include "message_box_answerer.h"
+#include "support/ansi_paths.h"
 #include "support/string_forms.h"
 #include <objbase.h>
 #include <shlobj.h>
@@ -172,7 +173,8 @@ TEST_F(ShortcutTest, TheLinksDialogDeletesNothingWhenItsQuestionFails) {
     ASSERT_NE(resources, nullptr);
     g_app.instance = resources;
     ReadShellLocations();
-    const char *desktop = g_shellLocations[1].path;
+    std::string desktopPath = Narrow(g_shellLocations[1].path);
+    const char *desktop = desktopPath.c_str();
     CreateProgramLink(nullptr, desktop);
     std::string link = LinkPathIn(desktop, kDeleteLinkCut);
     ASSERT_TRUE(LinkPointsToProgram(link.c_str()));
