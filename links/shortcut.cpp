@@ -21,6 +21,11 @@ struct LinkObject {
     ~LinkObject() { file.reset(); } // the IPersistFile goes first, then the IShellLinkW
 };
 
+struct TaskMemoryFree {
+    void operator()(LPITEMIDLIST list) const { CoTaskMemFree(list); }
+};
+using ItemIdList = Owned<LPITEMIDLIST, TaskMemoryFree>;
+
 bool IsDirectory(const wchar_t *path) {
     return PathIsDirectoryW(path) != FALSE;
 }
@@ -53,10 +58,17 @@ bool LinkLoads(const wchar_t *linkPath) {
     return OpenLink(linkPath, object);
 }
 
+// The target as the link's item list names it, which keeps every character;
+// the plain path only when the link has no list (some shells store the path
+// in the ANSI code page alone).
 bool ReadLinkTarget(const wchar_t *linkPath, wchar_t (&target)[kLinkTargetSize]) {
     LinkObject object;
-    return OpenLink(linkPath, object) &&
-           SUCCEEDED(object.link->GetPath(target, kLinkTargetSize, nullptr, 0));
+    if (!OpenLink(linkPath, object)) return false;
+    LPITEMIDLIST list = nullptr;
+    ItemIdList owned(SUCCEEDED(object.link->GetIDList(&list)) ? list : nullptr);
+    static_assert(kLinkTargetSize >= MAX_PATH, "SHGetPathFromIDListW fills MAX_PATH characters");
+    if (owned && SHGetPathFromIDListW(owned.get(), target)) return true;
+    return SUCCEEDED(object.link->GetPath(target, kLinkTargetSize, nullptr, 0));
 }
 
 bool LinkPointsToProgram(const wchar_t *linkPath) {

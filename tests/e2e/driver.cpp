@@ -3,6 +3,7 @@
 #include "support/browser_recorder.h"
 #include "support/clipboard_blocks.h"
 #include "support/files.h"
+#include "support/wide_text.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdio>
@@ -123,6 +124,33 @@ Quillet::Quillet(const std::string &folder, bool accept, std::string cwd) : fold
         process_ = {};
 }
 
+Quillet::Quillet(const std::wstring &folder, const std::wstring &temp) {
+    RecorderLog();
+    std::wstring exe = folder + L"Quillet.exe";
+    if (!CopyFileW(Wide(QuilletExeBesideTests()).c_str(), exe.c_str(), FALSE)) return;
+    std::string acceptance = "The Terms and Conditions and Disclaimer for '" QUILLET_VERSION_STRING
+                             "' have been accepted.";
+    HANDLE file = CreateFileW((folder + L"TermsAccepted.txt").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, acceptance.data(), static_cast<DWORD>(acceptance.size()), &written, nullptr);
+    CloseHandle(file);
+    // This process's environment, with TEMP and TMP replaced.
+    std::wstring environment;
+    wchar_t *strings = GetEnvironmentStringsW();
+    for (const wchar_t *entry = strings; *entry; entry += wcslen(entry) + 1)
+        if (_wcsnicmp(entry, L"TEMP=", 5) != 0 && _wcsnicmp(entry, L"TMP=", 4) != 0)
+            environment += std::wstring(entry) + L'\0';
+    FreeEnvironmentStringsW(strings);
+    environment += L"TEMP=" + temp + L'\0' + L"TMP=" + temp + L'\0';
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    std::wstring line = L"\"" + exe + L"\"";
+    if (!CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                        &environment[0], folder.c_str(), &startup, &process_))
+        process_ = {};
+}
+
 Quillet::~Quillet() {
     if (Running()) {
         TerminateProcess(process_.hProcess, 99);
@@ -184,6 +212,9 @@ BoxInfo Quillet::WaitForBox(int timeoutMs) {
             char text[4096] = {};
             GetDlgItemTextA(window, 0xFFFF, text, sizeof(text));
             box.text = text;
+            wchar_t wide[4096] = {};
+            GetDlgItemTextW(window, 0xFFFF, wide, 4096);
+            box.wideText = wide;
             box.hasYesNo = GetDlgItem(window, IDYES) != nullptr;
             return true;
         }
@@ -492,6 +523,12 @@ MenuShowDelaySetting::~MenuShowDelaySetting() {
 
 Quillet &QuilletTest::Start(const std::string &folder, bool accept, const std::string &cwd) {
     quillet_.reset(new Quillet(folder, accept, cwd));
+    quillet_->WaitForNoteWindow();
+    return *quillet_;
+}
+
+Quillet &QuilletTest::Start(const std::wstring &folder, const std::wstring &temp) {
+    quillet_.reset(new Quillet(folder, temp));
     quillet_->WaitForNoteWindow();
     return *quillet_;
 }

@@ -17,6 +17,7 @@ struct BoxInfo {
     HWND window = nullptr;
     std::string caption;
     std::string text;
+    std::wstring wideText; // as it is, for a path the ANSI code page cannot spell
     bool hasYesNo = false;
 };
 
@@ -44,6 +45,9 @@ class Quillet {
     // Copies Quillet.exe into `folder`, writes the acceptance file into the
     // current directory (the folder unless `cwd` is given) and starts it.
     explicit Quillet(const std::string &folder, bool accept = true, std::string cwd = "");
+    // Copies Quillet.exe into a folder whose name the ANSI code page need not
+    // spell, accepts there, and starts it there with TEMP and TMP set to `temp`.
+    Quillet(const std::wstring &folder, const std::wstring &temp);
     ~Quillet(); // kills the process if it still runs
     Quillet(const Quillet &) = delete;
     Quillet &operator=(const Quillet &) = delete;
@@ -155,6 +159,7 @@ class QuilletTest : public ::testing::Test {
     // Starts the program (as Quillet's constructor does) and waits for its
     // NoteWindow; q.noteWindow() is null if it never came.
     Quillet &Start(const std::string &folder, bool accept = true, const std::string &cwd = "");
+    Quillet &Start(const std::wstring &folder, const std::wstring &temp);
 
   private:
     std::unique_ptr<Quillet> quillet_;

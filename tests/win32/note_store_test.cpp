@@ -1,6 +1,7 @@
 #include "base/app_state.h"
 #include "cliptools/clipboard.h"
 #include "message_box_answerer.h"
+#include "notes/note_delete.h"
 #include "notes/note_store.h"
 #include "support/clipboard_blocks.h"
 #include "support/wide_text.h"
@@ -190,4 +191,18 @@ TEST_F(NoteStoreTest, AnEmptyTextIsNotSaved) {
     PutBlock(std::string("\0", 1));
     EXPECT_EQ(Said(PasteNewNote()), "The Clipboard text is empty: there is nothing to save.");
     EXPECT_FALSE(Exists(Slot(0)));
+}
+
+// 259 UTF-16 units is the longest backup name made; a folder of 'ω' (which
+// takes two bytes in UTF-8 and none in code page 1252) must count as one each.
+TEST(BackupNames, TheLimitCountsUtf16Units) {
+    ResetAppState();
+    for (size_t length : {194u, 195u}) {
+        std::wstring folder = L"C:\\" + std::wstring(length - 4, L'\u03C9') + L"\\";
+        lstrcpynW(g_app.programFolder, folder.c_str(), kPathBufferSize);
+        wchar_t name[kPathBufferSize];
+        bool made = BackupFileName(name, 0);
+        EXPECT_EQ(made, length == 194u) << length;
+        EXPECT_EQ(std::wstring(name).size(), made ? 259u : 0u) << length;
+    }
 }
