@@ -3,6 +3,7 @@
 #include "../base/fixed_text.h"
 #include "../base/message_drain.h"
 #include "../base/program_path.h"
+#include "../base/system_dlls.h"
 #include "../base/win_handles.h"
 #include "../notes/note_store.h"
 #include "../res/resource.h"
@@ -26,6 +27,7 @@ void RunMessageLoop() {
 }
 
 int RunQuillet(HINSTANCE instance) {
+    RestrictDllSearchToSystem32();
     if (!CheckSingleInstance()) return kExitEarly;
     // Released in the reverse order of their making on every way out: the
     // brush and the icon, then COM.

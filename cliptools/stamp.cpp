@@ -2,8 +2,8 @@
 #include "clipboard.h"
 #include "utf8.h"
 #include "../base/fixed_text.h"
+#include "../base/system_dlls.h"
 #include <windows.h>
-#include <mmsystem.h>
 #include <ctime>
 
 namespace {
@@ -11,7 +11,17 @@ constexpr DWORD kNameBufferSize = 1024;
 }
 
 uint32_t TimerMillisecond() {
-    return timeGetTime() % 1000;
+    // winmm is not a KnownDLL, so it is not imported but asked for once, from
+    // System32. GetTickCount also counts milliseconds since the system started.
+    using TimeGetTimeProc = DWORD(WINAPI *)();
+    static TimeGetTimeProc timeGetTimeProc = nullptr;
+    static bool asked = false;
+    if (!asked) {
+        asked = true;
+        timeGetTimeProc = reinterpret_cast<TimeGetTimeProc>(
+            reinterpret_cast<void (*)()>(SystemDllProcedure(L"winmm.dll", "timeGetTime")));
+    }
+    return (timeGetTimeProc ? timeGetTimeProc() : GetTickCount()) % 1000;
 }
 
 namespace {

@@ -14,6 +14,7 @@ set(QUILLET_PURE_SOURCES
 # The Win32 side, in layer order: base, features, the program's top.
 set(QUILLET_WIN32_SOURCES
   base/app_state.cpp base/frame.cpp base/message_drain.cpp base/program_path.cpp
+  base/system_dlls.cpp
   cliptools/clipboard.cpp cliptools/code_page.cpp cliptools/stamp.cpp
   notes/note_delete.cpp notes/note_store.cpp
   links/links_dialog.cpp links/shell_locations.cpp links/shortcut.cpp

@@ -1,12 +1,13 @@
-# Quillet.exe must import nothing but Windows' own DLLs: the C++ runtime is
-# linked in.
+# Quillet.exe must import nothing but Windows' KnownDLLs, which the system
+# never takes from the program's folder: the C++ runtime is linked in, and
+# winmm is loaded from System32 at run time.
 execute_process(COMMAND x86_64-w64-mingw32-objdump -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "objdump failed on ${EXE}")
 endif()
 string(REGEX MATCHALL "DLL Name: [^\r\n]+" names "${dump}")
-set(allowed KERNEL32.dll USER32.dll GDI32.dll SHELL32.dll SHLWAPI.dll ADVAPI32.dll WINMM.dll
-    ole32.dll msvcrt.dll)
+set(allowed KERNEL32.dll USER32.dll GDI32.dll SHELL32.dll SHLWAPI.dll ADVAPI32.dll ole32.dll
+    msvcrt.dll)
 list(LENGTH names count)
 if(count EQUAL 0)
   message(FATAL_ERROR "no imports found in ${EXE}")
@@ -22,7 +23,7 @@ foreach(entry IN LISTS names)
     endif()
   endforeach()
   if(NOT ok)
-    message(FATAL_ERROR "Quillet.exe imports ${dll}, which is not a Windows DLL")
+    message(FATAL_ERROR "Quillet.exe imports ${dll}, which is not one of Windows' KnownDLLs")
   endif()
   message(STATUS "import: ${dll}")
 endforeach()
