@@ -333,12 +333,6 @@ std::string WaitForClipboardChange(const std::string &before, int timeoutMs) {
                        now = ClipboardText();
                        return settled();
                    });
-    // The program's change has still to reach the X selection; the next text
-    // a test sets must not race it there.
-    if (changed) {
-        std::u16string text = FromAnsi(now);
-        SettleClipboard(&text);
-    }
     // Say why nothing changed when the program is showing a message.
     HWND box = changed ? nullptr : FindWindowA("#32770", kVersion);
     if (box) {
@@ -423,16 +417,6 @@ void SetClipboardUnicode(const std::u16string &text, LCID locale) {
     if (PutClipboardBlock(CF_UNICODETEXT, text.c_str(), size, size, locale)) SettleClipboard(&text);
 }
 
-std::vector<UINT> ClipboardFormats() {
-    std::vector<UINT> formats;
-    for (int i = 0; i < 100 && !OpenClipboard(nullptr); ++i)
-        Sleep(20);
-    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format))
-        formats.push_back(format);
-    CloseClipboard();
-    return formats;
-}
-
 std::u16string ClipboardUnicode() {
     return ClipboardUnicodeText();
 }
@@ -440,14 +424,13 @@ std::u16string ClipboardUnicode() {
 bool WaitForClipboardUnicode(const std::u16string &expected, int timeoutMs) {
     // Read only after a change, so as not to contend with the program's own open.
     DWORD sequence = GetClipboardSequenceNumber();
-    bool seen = ClipboardUnicode() == expected || WaitFor(timeoutMs, [&] {
-                    if (GetClipboardSequenceNumber() == sequence) return false;
-                    Sleep(50);
-                    sequence = GetClipboardSequenceNumber();
-                    return ClipboardUnicode() == expected;
-                });
-    if (seen) SettleClipboard(&expected);
-    return seen;
+    if (ClipboardUnicode() == expected) return true;
+    return WaitFor(timeoutMs, [&] {
+        if (GetClipboardSequenceNumber() == sequence) return false;
+        Sleep(50);
+        sequence = GetClipboardSequenceNumber();
+        return ClipboardUnicode() == expected;
+    });
 }
 
 std::string Title(const char *part) {

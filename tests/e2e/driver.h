@@ -9,6 +9,7 @@
 #include "app/tray.h"       // kTrayIconId
 #include "base/app_state.h" // WM_TRAYNOTIFY and the other private messages
 #include "base/product.h"
+#include "support/clipboard_blocks.h"
 #include "support/files.h"
 
 constexpr char kVersion[] = QUILLET_VERSION_STRING;
@@ -101,9 +102,6 @@ std::string WaitForClipboardChange(const std::string &before, int timeoutMs = 50
 void SetClipboardUnicode(const std::u16string &text, LCID locale = 0);
 std::u16string ClipboardUnicode();
 bool WaitForClipboardUnicode(const std::u16string &expected, int timeoutMs = 5000);
-// The clipboard's formats in the order EnumClipboardFormats gives them: those
-// its owner placed, then the ones the system makes.
-std::vector<UINT> ClipboardFormats();
 
 // "Quillet v1.0.3.2 - <part> - VANTLER"
 std::string Title(const char *part);

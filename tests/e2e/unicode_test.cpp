@@ -169,7 +169,7 @@ TEST_F(Unicode, TheOwnersTextDecidesAndEditorsUnicodeNotesReadBack) {
     std::string before = ClipboardText();
     ASSERT_TRUE(ManageCopy(q, rowOf("Caf\xE9 na\xEFve")));
     EXPECT_EQ(WaitForClipboardChange(before), "Caf\xE9 na\xEFve");
-    EXPECT_EQ(ClipboardFormats(),
+    EXPECT_EQ(ClipboardFormatOrder(),
               std::vector<UINT>({CF_TEXT, CF_UNICODETEXT, CF_LOCALE, CF_OEMTEXT}));
     EXPECT_EQ(ClipboardUnicode(), u"Caf\u00E9 na\u00EFve");
     EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot5.txt"), utf16);

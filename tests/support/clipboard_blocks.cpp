@@ -3,17 +3,28 @@
 
 namespace {
 
-bool OpenClipboardRetrying() {
+bool OpenClipboardRetrying(HWND window = nullptr) {
     for (int i = 0; i < 100; ++i) {
-        if (OpenClipboard(nullptr)) return true;
+        if (OpenClipboard(window)) return true;
         Sleep(20);
     }
     return false;
 }
 
+// Wine lets an open with no window take the clipboard from another open with
+// no window, such as the program's own, which then finds no data; Windows
+// refuses it. Reads open with a window of their own, so that Wine refuses
+// them too while the program holds the clipboard. (Writes keep no window: an
+// owner window would have to answer the next owner's messages.)
+HWND ReaderWindow() {
+    thread_local HWND window =
+        CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    return window;
+}
+
 template <class Char>
 std::basic_string<Char> ReadText(UINT format, const Char *busy, const Char *none) {
-    if (!OpenClipboardRetrying()) return busy;
+    if (!OpenClipboardRetrying(ReaderWindow())) return busy;
     std::basic_string<Char> text = none;
     if (HANDLE block = GetClipboardData(format)) {
         if (const Char *data = static_cast<const Char *>(GlobalLock(block))) {
@@ -56,4 +67,13 @@ std::string ClipboardAnsiText() {
 
 std::u16string ClipboardUnicodeText() {
     return ReadText<char16_t>(CF_UNICODETEXT, u"<clipboard busy>", u"<no text>");
+}
+
+std::vector<UINT> ClipboardFormatOrder() {
+    std::vector<UINT> formats;
+    if (!OpenClipboardRetrying(ReaderWindow())) return formats;
+    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format))
+        formats.push_back(format);
+    CloseClipboard();
+    return formats;
 }

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <string>
+#include <vector>
 
 // Replaces the clipboard with one zero-filled block of `blockSize` bytes in
 // `format`, holding the first `length` bytes of `bytes` (at most blockSize).
@@ -15,3 +16,7 @@ bool PutClipboardBlock(UINT format, const void *bytes, size_t length, size_t blo
 // or "<no text>" (in the matching form) when there is none to read.
 std::string ClipboardAnsiText();
 std::u16string ClipboardUnicodeText();
+
+// The clipboard's formats in the order EnumClipboardFormats gives them: those
+// its owner placed, then the ones the system makes.
+std::vector<UINT> ClipboardFormatOrder();
