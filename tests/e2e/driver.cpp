@@ -4,6 +4,7 @@
 #include "support/clipboard_blocks.h"
 #include "support/files.h"
 #include "support/wide_text.h"
+#include <shellapi.h>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdio>
@@ -398,6 +399,22 @@ bool WaitUntil(int timeoutMs, bool (*condition)(void *), void *context) {
         if (waited >= timeoutMs) return false;
         Sleep(20);
     }
+}
+
+bool TrayIconPresent(HWND note) {
+    NOTIFYICONDATAA probe = {};
+    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    probe.hWnd = note;
+    probe.uID = kTrayIconId;
+    return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
+}
+
+int MenusShowing() {
+    int count = 0;
+    for (HWND menu = FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu;
+         menu = FindWindowExA(nullptr, menu, "#32768", nullptr))
+        if (IsWindowVisible(menu)) ++count;
+    return count;
 }
 
 RECT WorkArea() {

@@ -147,6 +147,10 @@ template <class F> bool WaitFor(int timeoutMs, F condition) {
         timeoutMs, [](void *c) { return (*static_cast<F *>(c))(); }, &condition);
 }
 RECT WorkArea();
+// Whether the program's tray icon is there, asked of the shell from outside.
+bool TrayIconPresent(HWND note);
+// Menus showing on the screen: the tray menu and its open submenus.
+int MenusShowing();
 RECT WindowRect(HWND window);
 
 // The usual run of a test: the program started in a folder of the test's, and

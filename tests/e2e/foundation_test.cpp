@@ -11,15 +11,6 @@ const char kTooBig[] =
 const char kNoText[] = "ERROR: Could not GetClipboardData(...)\n\n[ CAUSE: The data is probably "
                        "not formatted as text ].";
 
-// Whether the program's tray icon is there, asked of the shell from outside.
-bool TrayIconPresent(HWND note) {
-    NOTIFYICONDATAA probe = {};
-    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    probe.hWnd = note;
-    probe.uID = kTrayIconId;
-    return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
-}
-
 } // namespace
 
 class Foundation : public QuilletTest {};

@@ -41,14 +41,14 @@ void ClickControl(HWND control) {
 
 void OpenTrayMenu() {
     Click(kTrayIcon, true);
-    Sleep(500);
+    EXPECT_TRUE(WaitFor(5000, [] { return MenusShowing() >= 1; })) << "no tray menu";
 }
 
 // Opens a submenu by resting on its row, then slides along that row into it.
 void ChooseFromSubmenu(int parentY, POINT item) {
     OpenTrayMenu();
     MoveTo({kMenuX, parentY});
-    Sleep(600);
+    EXPECT_TRUE(WaitFor(5000, [] { return MenusShowing() >= 2; })) << "no submenu";
     MoveTo({item.x, parentY});
     Click(item);
 }
@@ -78,7 +78,7 @@ TEST_F(Journey, ADayWithRealClicks) {
     };
 
     // A left click on the icon slides the list up; a click on a row copies it.
-    Sleep(1000); // the icon is in place
+    ASSERT_TRUE(WaitFor(5000, [&] { return TrayIconPresent(note); }));
     Click(kTrayIcon);
     ASSERT_TRUE(shown("Copy Note"));
     SetClipboardText("-");
@@ -120,7 +120,8 @@ TEST_F(Journey, ADayWithRealClicks) {
     ChooseFromSubmenu(kCommonY, kCreateLinks);
     HWND links = q.WaitForWindow(std::string(kVersion) + " - Links - VANTLER");
     ASSERT_NE(links, nullptr);
-    Sleep(300);
+    ASSERT_TRUE(
+        WaitFor(3000, [&] { return ControlText(GetDlgItem(links, IDC_VERSION)) == kVersion; }));
     ClickControl(GetDlgItem(links, IDOK));
     EXPECT_TRUE(WaitFor(5000, [&] { return !IsWindow(links); }));
 
