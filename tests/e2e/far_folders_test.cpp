@@ -37,36 +37,24 @@ std::string Utf8(const std::wstring &wide) {
 
 // Points the user's Desktop at `folder` under both keys (Wine's shell32
 // rewrites Shell Folders from User Shell Folders) and puts both back.
-class DesktopFolder {
-  public:
+struct DesktopFolder {
     explicit DesktopFolder(const std::wstring &folder) {
         for (int i = 0; i < 2; ++i) {
-            RegOpenKeyExW(HKEY_CURRENT_USER, kKeys[i], 0, KEY_ALL_ACCESS, &keys_[i]);
-            RegQueryValueExW(keys_[i], L"Desktop", nullptr, &types_[i],
-                             reinterpret_cast<BYTE *>(saved_[i]), &sizes_[i]);
-            Set(i, i == 0 ? REG_SZ : REG_EXPAND_SZ, folder.c_str(),
-                static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+            RegGetValueW(HKEY_CURRENT_USER, keys[i], L"Desktop", RRF_RT_ANY | RRF_NOEXPAND,
+                         &types[i], saved[i], &sizes[i]);
+            RegSetKeyValueW(HKEY_CURRENT_USER, keys[i], L"Desktop", i ? REG_EXPAND_SZ : REG_SZ,
+                            folder.c_str(), static_cast<DWORD>((folder.size() + 1) * 2));
         }
     }
     ~DesktopFolder() {
-        for (int i = 0; i < 2; ++i) {
-            Set(i, types_[i], saved_[i], sizes_[i]);
-            RegCloseKey(keys_[i]);
-        }
+        for (int i = 0; i < 2; ++i)
+            RegSetKeyValueW(HKEY_CURRENT_USER, keys[i], L"Desktop", types[i], saved[i], sizes[i]);
     }
-    DesktopFolder(const DesktopFolder &) = delete;
-    DesktopFolder &operator=(const DesktopFolder &) = delete;
-
-  private:
-    void Set(int i, DWORD type, const wchar_t *value, DWORD size) {
-        RegSetValueExW(keys_[i], L"Desktop", 0, type, reinterpret_cast<const BYTE *>(value), size);
-    }
-    const wchar_t *kKeys[2] = {
+    const wchar_t *keys[2] = {
         L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
         L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders"};
-    HKEY keys_[2] = {};
-    DWORD types_[2] = {}, sizes_[2] = {sizeof(saved_[0]), sizeof(saved_[1])};
-    wchar_t saved_[2][MAX_PATH] = {};
+    DWORD types[2] = {}, sizes[2] = {sizeof(saved[0]), sizeof(saved[1])};
+    wchar_t saved[2][MAX_PATH] = {};
 };
 
 } // namespace
@@ -89,19 +77,17 @@ TEST_F(FarFolders, NotesPagesAndLinksWorkInFoldersOfAnyLanguage) {
     ASSERT_TRUE(WaitShown(q, "Copy Note"));
     EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"far note"}));
     ASSERT_TRUE(ExistsW(folder + L"QuilletSlot0.txt"));
-    PostMessageA(q.noteWindow(), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitHidden(q));
 
     // Copy, then Delete with a backup.
     SetClipboardText("-");
-    q.Command(IDM_MANAGE_NOTES);
-    ASSERT_TRUE(WaitShown(q, "Manage Notes") && SelectRow(List(q), 0));
-    q.Command(IDC_COPY);
-    EXPECT_EQ(WaitForClipboardChange("-"), "far note");
-    ASSERT_TRUE(WaitHidden(q));
-    q.Command(IDM_MANAGE_NOTES);
-    ASSERT_TRUE(WaitShown(q, "Manage Notes") && SelectRow(List(q), 0));
-    q.Command(IDC_DELETE);
+    for (int button : {IDC_COPY, IDC_DELETE}) {
+        q.Command(IDM_MANAGE_NOTES);
+        ASSERT_TRUE(WaitShown(q, "Manage Notes") && SelectRow(List(q), 0));
+        q.Command(button);
+        if (button == IDC_COPY) {
+            ASSERT_TRUE(WaitForClipboardChange("-") == "far note" && WaitHidden(q));
+        }
+    }
     for (int i = 0; i < 3; ++i)
         q.AnswerNext(IDYES);
     std::wstring backup = q.AnswerNext(IDOK).wideText;
