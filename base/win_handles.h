@@ -97,6 +97,7 @@ class GlobalLockGuard {
 // A movable global block that is freed unless handed over with release().
 class GlobalBlock {
   public:
+    GlobalBlock() : block_(nullptr) {}
     explicit GlobalBlock(SIZE_T size) : block_(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size)) {}
     ~GlobalBlock() {
         if (block_) GlobalFree(block_);
@@ -104,6 +105,12 @@ class GlobalBlock {
     GlobalBlock(const GlobalBlock &) = delete;
     GlobalBlock &operator=(const GlobalBlock &) = delete;
     HGLOBAL get() const { return block_; }
+    // Allocates a zero-filled block of `size` bytes in place of any held one.
+    bool allocate(SIZE_T size) {
+        if (block_) GlobalFree(block_);
+        block_ = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+        return block_ != nullptr;
+    }
     HGLOBAL release() {
         HGLOBAL block = block_;
         block_ = nullptr;

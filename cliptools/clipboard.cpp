@@ -102,10 +102,9 @@ ClipboardStatus ReadUnicodeText(ClipboardTextAction action, void *context) {
 ClipboardStatus PutClipboardData(const ClipboardBlock *blocks, size_t count) {
     constexpr size_t kMaxBlocks = 2;
     if (count > kMaxBlocks) return ClipboardStatus::SetFailed;
-    GlobalBlock filled[kMaxBlocks] = {GlobalBlock(count > 0 ? blocks[0].size : 0),
-                                      GlobalBlock(count > 1 ? blocks[1].size : 0)};
+    GlobalBlock filled[kMaxBlocks];
     for (size_t i = 0; i < count; ++i) {
-        if (!filled[i].get()) return ClipboardStatus::AllocFailed;
+        if (!filled[i].allocate(blocks[i].size)) return ClipboardStatus::AllocFailed;
         GlobalLockGuard lock(filled[i].get());
         if (!lock.data()) return ClipboardStatus::AllocFailed;
         std::memcpy(lock.data(), blocks[i].bytes, blocks[i].size);
