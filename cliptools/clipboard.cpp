@@ -1,4 +1,5 @@
 #include "clipboard.h"
+#include "../base/fixed_text.h"
 #include "../base/win_handles.h"
 #include "code_page.h"
 #include <cstring>
@@ -160,16 +161,12 @@ ClipboardStatus PutClipboardText(const char *text) {
 }
 
 ClipboardStatus PutClipboardUnicodeText(const char16_t *text) {
-    size_t length = 0;
-    while (text[length] != u'\0')
-        ++length;
+    size_t length = TextLength(text);
     return PutClipboardData(CF_UNICODETEXT, text, (length + 1) * sizeof(char16_t));
 }
 
 ClipboardStatus PutClipboardNamedText(const char16_t *text) {
-    size_t length = 0;
-    while (text[length] != u'\0')
-        ++length;
+    size_t length = TextLength(text);
     static char ansi[2 * kClipboardTextLimit];
     size_t bytes = 0;
     if (ToAnsiExactly(text, length, ansi, sizeof(ansi), bytes)) return PutClipboardText(ansi);

@@ -1,4 +1,5 @@
 #include "text_rules.h"
+#include "../base/fixed_text.h"
 #include <cstring>
 
 namespace {
@@ -18,9 +19,7 @@ template <class Char> Char Converted(Char c, CaseConversion conversion) {
 } // namespace
 
 template <class Char> void TrimText(Char *text) {
-    size_t length = 0;
-    while (text[length] != Char(0))
-        ++length;
+    size_t length = TextLength(text);
     while (length > 0 && IsTrimmed(text[length - 1]))
         text[--length] = Char(0);
     size_t start = 0;

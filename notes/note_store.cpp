@@ -74,9 +74,9 @@ bool SlotIsFree(const wchar_t *path) {
 // Saves a new note in the lowest free slot: `text` is ANSI text, or UTF-8
 // text that the file then marks as such.
 void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result) {
-    if (length == 0) {
-        // A file that loads empty would hold its slot for ever without ever
-        // being listed.
+    if (length == 0 || text[0] == '\x1A') {
+        // A file that loads empty (the end-of-file byte first) would hold its
+        // slot for ever without ever being listed.
         result.status = PasteStatus::NothingToSave;
         return;
     }
@@ -114,12 +114,6 @@ void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result
     LoadNotes();
 }
 
-// A text whose stored form would load as nothing: the end-of-file byte first,
-// or a byte-order mark and nothing else.
-bool LoadsEmpty(const char *text, size_t length, NoteFileKind kind) {
-    return text[0] == '\x1A' || (kind.markSize > 0 && length == kind.markSize);
-}
-
 void SaveUnicodeText(const char16_t *wide, size_t units, PasteResult &result) {
     // The mark, the text and a terminator must fit a note's buffer, so that it
     // loads whole.
@@ -130,7 +124,6 @@ void SaveUnicodeText(const char16_t *wide, size_t units, PasteResult &result) {
         result.clipboard = ClipboardStatus::TooBig;
         return;
     }
-    if (length > 0 && utf8[0] == '\x1A') length = 0;
     SaveNewNote(utf8, length, true, result);
 }
 
@@ -144,17 +137,13 @@ void SaveClipboardText(const ClipboardContent &text, PasteResult &result) {
     // after it are not written.
     size_t length = text.ansiLength();
     NoteFileKind kind = NoteKindOf(text.ansi, length, false, AnsiTextCheckOfSystem());
-    if (length > 0 && LoadsEmpty(text.ansi, length, kind)) length = 0;
-    if (kind.kind == NoteKind::Ansi || length == 0) {
-        SaveNewNote(text.ansi, length, false, result);
+    if (kind.kind == NoteKind::Ansi || length == kind.markSize) {
+        // A byte-order mark and nothing else would load as an empty note.
+        SaveNewNote(text.ansi, length == kind.markSize ? 0 : length, false, result);
         return;
     }
     // ANSI text that would read back as another kind (it begins with a mark,
     // or is valid UTF-8) is kept as marked UTF-8, which reads back exactly.
-    if (text.wide) {
-        SaveUnicodeText(text.wide, text.wideLength, result);
-        return;
-    }
     static char16_t wide[kClipboardTextLimit];
     size_t units = AnsiToUnicode(text.ansi, length, wide, kClipboardTextLimit);
     SaveUnicodeText(wide, units, result);
