@@ -70,10 +70,11 @@ std::string FolderOfLength(size_t length) {
     return folder;
 }
 
+const char kAcceptanceLine[] =
+    "The Terms and Conditions and Disclaimer for '" QUILLET_VERSION_STRING "' have been accepted.";
+
 void WriteAcceptance(const std::string &folder) {
-    WriteFileBytes(folder + "TermsAccepted.txt",
-                   "The Terms and Conditions and Disclaimer for 'Quillet v1.0.3.2' have been "
-                   "accepted.");
+    WriteFileBytes(folder + "TermsAccepted.txt", kAcceptanceLine);
 }
 
 const std::string &RecorderLog() {
@@ -129,13 +130,7 @@ Quillet::Quillet(const std::wstring &folder, const std::wstring &temp) {
     RecorderLog();
     std::wstring exe = folder + L"Quillet.exe";
     if (!CopyFileW(Wide(QuilletExeBesideTests()).c_str(), exe.c_str(), FALSE)) return;
-    std::string acceptance = "The Terms and Conditions and Disclaimer for '" QUILLET_VERSION_STRING
-                             "' have been accepted.";
-    HANDLE file = CreateFileW((folder + L"TermsAccepted.txt").c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, acceptance.data(), static_cast<DWORD>(acceptance.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteFileBytes(folder + L"TermsAccepted.txt", kAcceptanceLine);
     // This process's environment, with TEMP and TMP replaced.
     std::wstring environment;
     wchar_t *strings = GetEnvironmentStringsW();

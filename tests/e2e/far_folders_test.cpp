@@ -25,16 +25,6 @@ std::wstring FarFolder(std::wstring folder, size_t length) {
     return folder;
 }
 
-bool ExistsW(const std::wstring &path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string Utf8(const std::wstring &wide) {
-    char text[4096] = {};
-    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, text, sizeof(text), nullptr, nullptr);
-    return text;
-}
-
 // Points the user's Desktop at `folder` under both keys (Wine's shell32
 // rewrites Shell Folders from User Shell Folders) and puts both back.
 struct DesktopFolder {
@@ -76,7 +66,7 @@ TEST_F(FarFolders, NotesPagesAndLinksWorkInFoldersOfAnyLanguage) {
     q.Command(IDM_PASTE_NOTE);
     ASSERT_TRUE(WaitShown(q, "Copy Note"));
     EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"far note"}));
-    ASSERT_TRUE(ExistsW(folder + L"QuilletSlot0.txt"));
+    ASSERT_TRUE(Exists(folder + L"QuilletSlot0.txt"));
 
     // Copy, then Delete with a backup.
     SetClipboardText("-");
@@ -93,8 +83,8 @@ TEST_F(FarFolders, NotesPagesAndLinksWorkInFoldersOfAnyLanguage) {
     std::wstring backup = q.AnswerNext(IDOK).wideText;
     EXPECT_EQ(backup.size(), 259u);
     EXPECT_EQ(backup.rfind(folder + L"QuilletBackup [", 0), 0u);
-    EXPECT_TRUE(WaitFor(5000, [&] { return !ExistsW(folder + L"QuilletSlot0.txt"); }));
-    EXPECT_TRUE(ExistsW(backup));
+    EXPECT_TRUE(WaitFor(5000, [&] { return !Exists(folder + L"QuilletSlot0.txt"); }));
+    EXPECT_TRUE(Exists(backup));
 
     // The update check writes its page into TEMP and opens it there.
     size_t already = OpeningsSoFar();
@@ -103,8 +93,8 @@ TEST_F(FarFolders, NotesPagesAndLinksWorkInFoldersOfAnyLanguage) {
     std::wstring page = temp + L"" QUILLET_VERSION_STRING L" - Internet Referrering Page.htm";
     std::vector<std::string> opened = OpeningsAfter(already, 1);
     ASSERT_EQ(opened.size(), 1u);
-    EXPECT_NE(opened[0].find(Utf8(page)), std::string::npos) << opened[0];
-    EXPECT_TRUE(ExistsW(page));
+    EXPECT_NE(opened[0].find(Narrow(page.c_str(), CP_UTF8)), std::string::npos) << opened[0];
+    EXPECT_TRUE(Exists(page));
 
     // A Desktop link is made, found as the program's own when the dialog
     // opens again, and removed.
@@ -116,13 +106,13 @@ TEST_F(FarFolders, NotesPagesAndLinksWorkInFoldersOfAnyLanguage) {
         HWND box = GetDlgItem(dialog, IDC_LINK_USER_DESKTOP);
         ASSERT_TRUE(WaitFor(3000, [&] {
             return IsWindowEnabled(box) &&
-                   (SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED) == ExistsW(link);
+                   (SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED) == Exists(link);
         }));
         SendMessageA(box, BM_SETCHECK, check, 0);
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PROCESS, BN_CLICKED), 0);
         q.AnswerNext(IDYES);
         EXPECT_EQ(q.AnswerNext(IDOK).text, "Links Processing Complete.");
-        EXPECT_EQ(ExistsW(link), check == BST_CHECKED);
+        EXPECT_EQ(Exists(link), check == BST_CHECKED);
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         ASSERT_TRUE(WaitFor(3000, [&] { return !IsWindow(dialog); }));
     }

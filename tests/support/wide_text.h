@@ -12,9 +12,9 @@ inline std::wstring Wide(const std::string &text) {
     return wide;
 }
 
-inline std::string Narrow(const wchar_t *wide) {
+inline std::string Narrow(const wchar_t *wide, UINT codePage = CP_ACP) {
     char text[4096] = {};
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text) - 1, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, wide, -1, text, sizeof(text) - 1, nullptr, nullptr);
     return text;
 }
 
