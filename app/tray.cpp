@@ -2,6 +2,7 @@
 #include "../res/resource.h"
 #include "../base/app_state.h"
 #include "../base/program_path.h"
+#include "../base/system_dlls.h"
 #include "../base/win_handles.h"
 #include <shellapi.h>
 #include "../base/fixed_text.h"
@@ -58,5 +59,9 @@ void ExploreContainingFolder() {
     ExecutablePath(path);
     TextBuffer<kExecutablePathSize + 16, wchar_t> parameters;
     parameters.build.addAscii("/select,\"").add(path).add(L'"');
-    OpenWithShell(g_app.noteWindow, L"Explorer", parameters.chars, g_app.programFolder);
+    // By full path: a bare name would be searched for in the program's own
+    // folder and the current one first, where a planted Explorer.exe may lie.
+    wchar_t explorer[kPathBufferSize];
+    WindowsProgramPath(L"explorer.exe", explorer, kPathBufferSize);
+    OpenWithShell(g_app.noteWindow, explorer, parameters.chars, g_app.programFolder);
 }

@@ -1,4 +1,5 @@
 #include "system_dlls.h"
+#include "fixed_text.h"
 
 void RestrictDllSearchToSystem32() {
     using SetDefaultDllDirectoriesProc = BOOL(WINAPI *)(DWORD);
@@ -13,4 +14,15 @@ void RestrictDllSearchToSystem32() {
 FARPROC SystemDllProcedure(const wchar_t *dll, const char *procedure) {
     HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     return module ? GetProcAddress(module, procedure) : nullptr;
+}
+
+void WindowsProgramPath(const wchar_t *name, wchar_t *path, size_t pathSize) {
+    wchar_t folder[MAX_PATH] = {};
+    UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
+    WideText full(path, pathSize);
+    if (length == 0 || length >= MAX_PATH) return;
+    full.add(folder, length);
+    if (folder[length - 1] != L'\\') full.add(L'\\');
+    full.add(name);
+    if (full.cut() && pathSize > 0) path[0] = L'\0';
 }

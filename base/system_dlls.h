@@ -1,5 +1,6 @@
-// Windows' own DLLs come from System32 alone, never from the program's folder,
-// where anything downloaded beside it may lie.
+// Windows' own DLLs and programs come from the system's folders alone, never
+// from the program's folder or the current one, where anything downloaded
+// beside it may lie.
 #pragma once
 #include <windows.h>
 
@@ -11,3 +12,7 @@ void RestrictDllSearchToSystem32();
 // System32 alone the first time it is asked for and kept for the life of the
 // process; null when it cannot be had.
 FARPROC SystemDllProcedure(const wchar_t *dll, const char *procedure);
+
+// The full path of a program in the Windows folder (`name` as "explorer.exe");
+// empty when the path cannot be had whole.
+void WindowsProgramPath(const wchar_t *name, wchar_t *path, size_t pathSize);

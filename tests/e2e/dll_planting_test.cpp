@@ -1,5 +1,6 @@
-// A winmm.dll planted beside Quillet.exe never runs. Run by its own CTest test
-// with native winmm allowed, as Windows allows any DLL outside KnownDLLs.
+// A winmm.dll or an Explorer.exe planted beside Quillet.exe never runs. The
+// DLL cases run by CTest tests of their own, with native winmm allowed (as
+// Windows allows any DLL outside KnownDLLs) or with winmm missing.
 #include "driver.h"
 #include "res/resource.h"
 #include <gtest/gtest.h>
@@ -21,20 +22,47 @@ bool RunAndWait(const std::string &exe) {
     return true;
 }
 
+// Copies a file built for planting into `folder`, under `as` if given.
+bool Plant(const std::string &folder, const std::string &file, const std::string &as = "") {
+    std::string planting = QuilletExeBesideTests();
+    planting = planting.substr(0, planting.rfind('\\') + 1) + "planting\\";
+    return CopyFileA((planting + file).c_str(), (folder + (as.empty() ? file : as)).c_str(), FALSE);
+}
+
+bool WinmmOverriddenAs(const char *setting) {
+    char overrides[512] = {};
+    GetEnvironmentVariableA("WINEDLLOVERRIDES", overrides, sizeof(overrides));
+    return std::strstr(overrides, setting) != nullptr;
+}
+
+// A time stamp as '2026 December 07 - 21:50:01:[0123]' and CR LF: this year,
+// and four digits of milliseconds from the system's timer, which it returns.
+std::string StampMilliseconds(Quillet &q) {
+    SetClipboardText("-");
+    q.Command(IDM_STAMP_TIME);
+    std::string stamp = WaitForClipboardChange("-");
+    SYSTEMTIME now = {};
+    GetLocalTime(&now);
+    EXPECT_EQ(stamp.substr(0, 5), "'" + std::to_string(now.wYear)) << stamp;
+    size_t field = stamp.rfind(":[0");
+    EXPECT_NE(field, std::string::npos) << stamp;
+    if (field == std::string::npos) return "";
+    EXPECT_EQ(stamp.find_first_not_of("0123456789", field + 2), field + 6) << stamp;
+    EXPECT_EQ(stamp.substr(field + 6), "]'\r\n") << stamp;
+    return stamp.substr(field + 2, 4);
+}
+
 } // namespace
 
 class DllPlanting : public QuilletTest {};
+class ProgramPlanting : public QuilletTest {};
 
 TEST_F(DllPlanting, AWinmmBesideTheProgramNeverRuns) {
-    char overrides[512] = {};
-    GetEnvironmentVariableA("WINEDLLOVERRIDES", overrides, sizeof(overrides));
-    if (!std::strstr(overrides, "winmm=n"))
+    if (!WinmmOverriddenAs("winmm=n"))
         GTEST_SKIP() << "needs native winmm allowed (the quillet_e2e_dll_planting test)";
     std::string folder = FreshFolder("dll-planting");
-    std::string planted = QuilletExeBesideTests();
-    planted = planted.substr(0, planted.rfind('\\') + 1) + "planting\\";
     for (const char *file : {"winmm.dll", "winmm_importer.exe"})
-        ASSERT_TRUE(CopyFileA((planted + file).c_str(), (folder + file).c_str(), FALSE)) << file;
+        ASSERT_TRUE(Plant(folder, file)) << file;
     std::string marker = folder + "planted-dll-ran.txt";
     // The set-up can fail: a program that imports winmm statically runs it.
     ASSERT_TRUE(RunAndWait(folder + "winmm_importer.exe"));
@@ -43,17 +71,46 @@ TEST_F(DllPlanting, AWinmmBesideTheProgramNeverRuns) {
 
     Quillet &q = Start(folder);
     ASSERT_NE(q.noteWindow(), nullptr);
-    SetClipboardText("-");
-    q.Command(IDM_STAMP_TIME);
-    std::string stamp = WaitForClipboardChange("-");
-    // As '2026 December 07 - 21:50:01:[0123]' and CR LF: this year, and four
-    // digits of milliseconds from the system's timer.
-    SYSTEMTIME now = {};
-    GetLocalTime(&now);
-    EXPECT_EQ(stamp.substr(0, 5), "'" + std::to_string(now.wYear)) << stamp;
-    size_t field = stamp.rfind(":[0");
-    ASSERT_NE(field, std::string::npos) << stamp;
-    EXPECT_EQ(stamp.find_first_not_of("0123456789", field + 2), field + 6) << stamp;
-    EXPECT_EQ(stamp.substr(field + 6), "]'\r\n") << stamp;
+    StampMilliseconds(q);
     EXPECT_FALSE(Exists(marker)) << "the planted winmm.dll ran";
+}
+
+TEST_F(DllPlanting, WithoutWinmmTheMillisecondsStillCount) {
+    if (!WinmmOverriddenAs("winmm=d"))
+        GTEST_SKIP() << "needs winmm disabled (the quillet_e2e_no_winmm test)";
+    Quillet &q = Start(FreshFolder("no-winmm"));
+    ASSERT_NE(q.noteWindow(), nullptr);
+    // Three stamps of one counter value would be one chance in a million.
+    std::string first = StampMilliseconds(q);
+    std::string second = StampMilliseconds(q);
+    std::string third = StampMilliseconds(q);
+    EXPECT_TRUE(first != second || second != third) << first;
+}
+
+TEST_F(ProgramPlanting, AnExplorerBesideTheProgramNeverRuns) {
+    std::string folder = FreshFolder("explorer-planting");
+    ASSERT_TRUE(Plant(folder, "marker_program.exe", "Explorer.exe"));
+    ASSERT_TRUE(Plant(folder, "bare_name_launcher.exe"));
+    std::string marker = folder + "planted-program-ran.txt";
+    // The set-up can fail: a program that starts Explorer by its bare name runs it.
+    ASSERT_TRUE(RunAndWait(folder + "bare_name_launcher.exe"));
+    ASSERT_TRUE(WaitFor(5000, [&] { return Exists(marker); }));
+    DeleteFileA(marker.c_str());
+
+    Quillet &q = Start(folder); // its folder is the current one, as its shortcuts make it
+    ASSERT_NE(q.noteWindow(), nullptr);
+    q.Command(IDM_EXPLORE_FOLDER);
+    HWND explorer = nullptr;
+    EXPECT_TRUE(WaitFor(10000, [&] {
+        explorer = FindWindowA("ExplorerWClass", "explorer-planting");
+        return explorer && IsWindowVisible(explorer);
+    }));
+    EXPECT_FALSE(Exists(marker)) << "the planted Explorer.exe ran";
+    if (!explorer) return;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(explorer, &pid);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    PostMessageA(explorer, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(process, 10000), WAIT_OBJECT_0);
+    CloseHandle(process);
 }
