@@ -101,7 +101,7 @@ ClipboardStatus ReadUnicodeText(ClipboardTextAction action, void *context) {
 // Fills new blocks first, so that a failure leaves the clipboard as it was,
 // then opens, empties and sets within one time budget.
 ClipboardStatus PutClipboardData(const ClipboardBlock *blocks, size_t count) {
-    constexpr size_t kMaxBlocks = 2;
+    constexpr size_t kMaxBlocks = 3;
     if (count > kMaxBlocks) return ClipboardStatus::SetFailed;
     GlobalBlock filled[kMaxBlocks];
     for (size_t i = 0; i < count; ++i) {
@@ -148,21 +148,38 @@ ClipboardStatus ReadClipboardText(ClipboardTextAction action, void *context) {
     }
 }
 
+namespace {
+
+// The text's formats, then the locale they are in: the system's, whose code
+// page the ANSI bytes are in. Without it the system would tag them with the
+// keyboard layout of the moment and convert them through its code page.
+template <size_t N> ClipboardStatus PutTextBlocks(const ClipboardBlock (&text)[N]) {
+    LCID locale = GetSystemDefaultLCID();
+    ClipboardBlock blocks[N + 1];
+    for (size_t i = 0; i < N; ++i)
+        blocks[i] = text[i];
+    blocks[N] = {CF_LOCALE, &locale, sizeof(locale)};
+    return PutClipboardData(blocks, N + 1);
+}
+
+} // namespace
+
 // CF_TEXT first: a reader that goes by the owner's format, as this program
 // does, then takes the very bytes.
 ClipboardStatus PutClipboardText(const char *text) {
     size_t length = std::strlen(text);
     static char16_t wide[2 * kClipboardTextLimit];
     size_t units = AnsiToUnicode(text, length, wide, sizeof(wide) / sizeof(wide[0]));
-    if (units == 0 && length > 0) return PutClipboardData(CF_TEXT, text, length + 1);
-    ClipboardBlock blocks[] = {{CF_TEXT, text, length + 1},
-                               {CF_UNICODETEXT, wide, (units + 1) * sizeof(char16_t)}};
-    return PutClipboardData(blocks, 2);
+    const ClipboardBlock ansi[] = {{CF_TEXT, text, length + 1}};
+    if (units == 0 && length > 0) return PutTextBlocks(ansi);
+    const ClipboardBlock both[] = {ansi[0], {CF_UNICODETEXT, wide, (units + 1) * sizeof(char16_t)}};
+    return PutTextBlocks(both);
 }
 
 ClipboardStatus PutClipboardUnicodeText(const char16_t *text) {
-    size_t length = TextLength(text);
-    return PutClipboardData(CF_UNICODETEXT, text, (length + 1) * sizeof(char16_t));
+    const ClipboardBlock unicode[] = {
+        {CF_UNICODETEXT, text, (TextLength(text) + 1) * sizeof(char16_t)}};
+    return PutTextBlocks(unicode);
 }
 
 ClipboardStatus PutClipboardNamedText(const char16_t *text) {
@@ -171,9 +188,9 @@ ClipboardStatus PutClipboardNamedText(const char16_t *text) {
     size_t bytes = 0;
     if (ToAnsiExactly(text, length, ansi, sizeof(ansi), bytes)) return PutClipboardText(ansi);
     ToAnsiForDisplay(text, ansi, sizeof(ansi));
-    ClipboardBlock blocks[] = {{CF_UNICODETEXT, text, (length + 1) * sizeof(char16_t)},
-                               {CF_TEXT, ansi, std::strlen(ansi) + 1}};
-    return PutClipboardData(blocks, 2);
+    const ClipboardBlock both[] = {{CF_UNICODETEXT, text, (length + 1) * sizeof(char16_t)},
+                                   {CF_TEXT, ansi, std::strlen(ansi) + 1}};
+    return PutTextBlocks(both);
 }
 
 ClipboardStatus ConvertClipboardText(CaseConversion conversion) {

@@ -59,7 +59,8 @@ template <class Action> ClipboardStatus ReadClipboardText(Action &action) {
 
 // Replace the whole clipboard with `text`. ANSI text goes as its CF_TEXT bytes
 // with their Unicode form beside them, so that Unicode readers never see the
-// bytes through another keyboard layout's code page. A block that cannot be
+// bytes through another keyboard layout's code page. Every text is tagged
+// with the system's locale (CF_LOCALE, after the text). A block that cannot be
 // made leaves the clipboard as it was.
 ClipboardStatus PutClipboardText(const char *text);
 ClipboardStatus PutClipboardUnicodeText(const char16_t *text);

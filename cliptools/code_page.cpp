@@ -11,11 +11,6 @@ constexpr size_t kMaxUnits = 4096;
 const wchar_t *Wide(const char16_t *text) {
     return reinterpret_cast<const wchar_t *>(text);
 }
-
-bool IsValidAnsiText(const char *bytes, size_t length) {
-    return length == 0 || MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes,
-                                              static_cast<int>(length), nullptr, 0) > 0;
-}
 } // namespace
 
 bool ToAnsiExactly(const char16_t *text, size_t length, char *out, size_t outSize, size_t &bytes) {
@@ -26,8 +21,8 @@ bool ToAnsiExactly(const char16_t *text, size_t length, char *out, size_t outSiz
     if (length >= kMaxUnits || outSize > INT_MAX) return false;
     // A system whose ANSI code page is UTF-8 has no best fit to fear.
     BOOL usedDefault = FALSE;
-    BOOL *checkDefault = GetACP() == CP_UTF8 ? nullptr : &usedDefault;
-    DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL *checkDefault = AnsiIsUtf8() ? nullptr : &usedDefault;
+    DWORD flags = AnsiIsUtf8() ? 0 : WC_NO_BEST_FIT_CHARS;
     int made = WideCharToMultiByte(CP_ACP, flags, Wide(text), static_cast<int>(length), out,
                                    static_cast<int>(outSize - 1), nullptr, checkDefault);
     if (made <= 0 || usedDefault) return false;
@@ -55,9 +50,8 @@ bool IsAnsiLeadByte(unsigned char byte) {
     return IsDBCSLeadByte(byte) != FALSE;
 }
 
-AnsiTextCheck AnsiTextCheckOfSystem() {
-    CPINFO info = {};
-    return GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1 ? IsValidAnsiText : nullptr;
+bool AnsiIsUtf8() {
+    return GetACP() == CP_UTF8;
 }
 
 void ToAnsiForDisplay(const char16_t *text, char *out, size_t outSize) {

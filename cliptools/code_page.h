@@ -16,10 +16,9 @@ size_t AnsiToUnicode(const char *text, size_t length, char16_t *out, size_t outS
 // True for a byte that starts a two-byte character of the ANSI code page.
 bool IsAnsiLeadByte(unsigned char byte);
 
-// For a code page of more than one byte per character: whether bytes are
-// valid text in it. Null for a single-byte code page, where any bytes are.
-using AnsiTextCheck = bool (*)(const char *bytes, size_t length);
-AnsiTextCheck AnsiTextCheckOfSystem();
+// Whether the ANSI code page is UTF-8 (65001, which Windows 10 and 11 offer):
+// ANSI text and UTF-8 are then the same bytes.
+bool AnsiIsUtf8();
 
 // The text as well as the ANSI code page can show it ('?' for the rest).
 // Always terminated.

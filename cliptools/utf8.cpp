@@ -142,11 +142,11 @@ Utf8Shape ShapeOfUtf8(const char *text, size_t length) {
         }
         bool cutOff = lead.continuations > 0 && i + k == length && k <= lead.continuations;
         if (cutOff) break;
-        if (lead.continuations == 0 || k <= lead.continuations) {
+        // An invalid sequence takes the bytes a decoder turns into one U+FFFD.
+        if (lead.continuations == 0 || k <= lead.continuations)
             shape.valid = false;
-            break;
-        }
-        shape.multiByte = true;
+        else
+            shape.multiByte = true;
         i += k;
     }
     shape.complete = i;

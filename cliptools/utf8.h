@@ -14,7 +14,8 @@ size_t Utf16ToUtf8(const char16_t *wide, size_t length, char *out, size_t outSiz
 
 // How bytes read as UTF-8. `valid`: every sequence is well formed, except
 // perhaps one cut off by the end; `complete`: the bytes before such a cut-off
-// sequence; `multiByte`: some whole sequence takes more than one byte.
+// sequence, invalid ones included; `multiByte`: some well-formed sequence
+// takes more than one byte.
 struct Utf8Shape {
     bool valid;
     bool multiByte;

@@ -16,13 +16,12 @@ char16_t UnitAt(const unsigned char *b, bool bigEndian) {
 
 } // namespace
 
-NoteFileKind NoteKindOf(const char *bytes, size_t length, bool cut, AnsiTextCheck isAnsiText) {
+NoteFileKind NoteKindOf(const char *bytes, size_t length, bool cut) {
     if (StartsWith(bytes, length, "\xFF\xFE", 2)) return {NoteKind::Utf16Le, 2};
     if (StartsWith(bytes, length, "\xFE\xFF", 2)) return {NoteKind::Utf16Be, 2};
     if (StartsWith(bytes, length, "\xEF\xBB\xBF", 3)) return {NoteKind::Utf8, 3};
     Utf8Shape shape = ShapeOfUtf8(bytes, length);
     bool utf8 = shape.valid && shape.multiByte && (shape.complete == length || cut);
-    if (utf8 && isAnsiText && isAnsiText(bytes, shape.complete)) utf8 = false;
     return {utf8 ? NoteKind::Utf8 : NoteKind::Ansi, 0};
 }
 

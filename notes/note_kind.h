@@ -2,7 +2,6 @@
 // cut at the load limit may end.
 #pragma once
 #include <cstddef>
-#include "../cliptools/code_page.h"
 #include "../cliptools/text_rules.h"
 
 enum class NoteKind { Ansi, Utf8, Utf16Le, Utf16Be };
@@ -14,13 +13,14 @@ struct NoteFileKind {
 
 // A note's kind from its first bytes as loaded (`cut` when the file goes on
 // past them). FF FE and FE FF mark UTF-16, EF BB BF marks UTF-8. Without a
-// mark the bytes are UTF-8 only when they are valid UTF-8, hold at least one
-// multi-byte sequence and are not text in a double-byte ANSI code page: an
-// editor's UTF-8 is read as such, and ANSI text stays ANSI.
-NoteFileKind NoteKindOf(const char *bytes, size_t length, bool cut, AnsiTextCheck isAnsiText);
+// mark the bytes are UTF-8 when they are valid UTF-8 and hold at least one
+// multi-byte sequence, on every code page, as the system's editor reads them;
+// anything else is ANSI text.
+NoteFileKind NoteKindOf(const char *bytes, size_t length, bool cut);
 
 // The length of a text cut at the load limit without its incomplete last
 // character: a partial UTF-8 sequence, or a lead byte without its trail byte.
+// Invalid bytes before it stay, as they do in a text that was not cut.
 size_t WholeCharacterLength(const char *text, size_t length, NoteKind kind,
                             LeadBytePredicate isLeadByte);
 

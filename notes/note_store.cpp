@@ -28,6 +28,13 @@ void LoadUtf16Note(const char *stored, size_t size, NoteFileKind kind, NoteRecor
     record.utf8 = true;
 }
 
+// Where the ANSI code page is UTF-8, ANSI text ends on a whole character as
+// UTF-8 does.
+size_t WholeAnsiOrUtf8Length(const char *text, size_t length, NoteKind kind) {
+    if (kind == NoteKind::Ansi && AnsiIsUtf8()) kind = NoteKind::Utf8;
+    return WholeCharacterLength(text, length, kind, IsAnsiLeadByte);
+}
+
 // Fills `record` from a note file in whichever kind of text it holds.
 bool ReadNoteFile(const wchar_t *path, NoteRecord &record) {
     UniqueHandle file(CreateFileW(path, GENERIC_READ,
@@ -45,7 +52,7 @@ bool ReadNoteFile(const wchar_t *path, NoteRecord &record) {
     }
     bool cut = false;
     size_t length = DecodeTextMode(stored, total, record.text, sizeof(record.text), &cut);
-    NoteFileKind kind = NoteKindOf(record.text, length, cut, AnsiTextCheckOfSystem());
+    NoteFileKind kind = NoteKindOf(record.text, length, cut);
     switch (kind.kind) {
     case NoteKind::Utf16Le:
     case NoteKind::Utf16Be:
@@ -59,8 +66,7 @@ bool ReadNoteFile(const wchar_t *path, NoteRecord &record) {
         break;
     }
     // Never half a character at the end of a cut note.
-    if (cut)
-        record.text[WholeCharacterLength(record.text, length, kind.kind, IsAnsiLeadByte)] = '\0';
+    if (cut) record.text[WholeAnsiOrUtf8Length(record.text, length, kind.kind)] = '\0';
     return true;
 }
 
@@ -136,8 +142,12 @@ void SaveClipboardText(const ClipboardContent &text, PasteResult &result) {
     // Only the text is a note: the terminator and whatever the block holds
     // after it are not written.
     size_t length = text.ansiLength();
-    NoteFileKind kind = NoteKindOf(text.ansi, length, false, AnsiTextCheckOfSystem());
-    if (kind.kind == NoteKind::Ansi || length == kind.markSize) {
+    NoteFileKind kind = NoteKindOf(text.ansi, length, false);
+    // Where the ANSI code page is UTF-8, unmarked UTF-8 reads back as the
+    // same text.
+    bool readsBackAsItself = kind.kind == NoteKind::Ansi ||
+                             (kind.kind == NoteKind::Utf8 && kind.markSize == 0 && AnsiIsUtf8());
+    if (readsBackAsItself || length == kind.markSize) {
         // A byte-order mark and nothing else would load as an empty note.
         SaveNewNote(text.ansi, length == kind.markSize ? 0 : length, false, result);
         return;
@@ -222,7 +232,11 @@ void NoteTextAsUnicode(const NoteRecord &note, char16_t (&text)[kNoteTextSize]) 
 
 void NoteTextAsAnsi(const NoteRecord &note, char *out, size_t outSize) {
     if (!note.utf8) {
-        FixedText(out, outSize).add(note.text);
+        // Never half a character at the end, which list boxes may misread:
+        // Wine's UTF-8 conversion takes a lone lead byte's terminator with it.
+        FixedText text(out, outSize);
+        text.add(note.text);
+        if (outSize > 0) out[WholeAnsiOrUtf8Length(out, text.length(), NoteKind::Ansi)] = '\0';
         return;
     }
     static char16_t wide[kNoteTextSize];

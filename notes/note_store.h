@@ -37,5 +37,6 @@ bool PasteMessage(const PasteResult &result, wchar_t *out, size_t outSize);
 
 // A Unicode note's exact text (kept as UTF-8 once loaded) as Unicode.
 void NoteTextAsUnicode(const NoteRecord &note, char16_t (&text)[kNoteTextSize]);
-// Any note's text as the ANSI code page shows it (exact for an ANSI note).
+// Any note's text as the ANSI code page shows it: an ANSI note's bytes without
+// an incomplete last character.
 void NoteTextAsAnsi(const NoteRecord &note, char *out, size_t outSize);

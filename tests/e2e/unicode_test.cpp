@@ -1,6 +1,7 @@
 // Text in any language survives paste, copy, conversions and a real X client.
 #include "driver.h"
 #include "res/resource.h"
+#include "support/wide_text.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 
@@ -21,6 +22,7 @@ bool ManageCopy(Quillet &q, int row) {
 } // namespace
 
 class CodePage932 : public QuilletTest {};
+class CodePageUtf8 : public QuilletTest {};
 class Unicode : public QuilletTest {};
 
 TEST_F(Unicode, PastedTextKeepsEveryCharacterAndCopiesBackExactly) {
@@ -185,4 +187,58 @@ TEST_F(CodePage932, UnicodeTextCopiedWithAnEnglishLayoutKeepsItsCharacters) {
     q.Command(IDM_PASTE_NOTE);
     ASSERT_TRUE(WaitShown(q, "Copy Note"));
     EXPECT_EQ(ReadFileBytes(q.folder() + "QuilletSlot0.txt"), "\x93\xFA\x96\x7B\x8C\xEA");
+}
+
+// Run by its own CTest test in a locale whose ANSI code page is UTF-8 (65001).
+TEST_F(CodePageUtf8, NotesWithBrokenEndsListAndCopyWholeCharacters) {
+    if (GetACP() != CP_UTF8) GTEST_SKIP() << "needs code page 65001 (the quillet_e2e_utf8 test)";
+    std::string folder = FreshFolder("utf8-long");
+    // "नमस्ते " is 19 bytes: the load limit of 4095 falls inside a character.
+    std::string text;
+    while (text.size() < 5000)
+        text += "\xE0\xA4\xA8\xE0\xA4\xAE\xE0\xA4\xB8\xE0\xA5\x8D\xE0\xA4\xA4\xE0\xA5\x87 ";
+    const std::string whole = text.substr(0, 4094);
+    WriteFileBytes(folder + "QuilletSlot0.txt", text);
+    WriteFileBytes(folder + "QuilletSlot1.txt", "abc\xE0"); // an editor's broken last byte
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
+    // Twice: a broken row once took the list box past its memory on a later show.
+    for (int show = 0; show < 2; ++show) {
+        q.Tray(WM_LBUTTONUP);
+        ASSERT_TRUE(WaitShown(q, "Copy Note")) << show;
+        std::vector<std::string> rows = ListRows(List(q));
+        ASSERT_EQ(rows.size(), 2u);
+        EXPECT_EQ(rows[0], "abc");
+        EXPECT_TRUE(rows[1] == whole) << rows[1].size() << " bytes";
+        SetClipboardText("other");
+        ChooseRow(q, 1);
+        std::wstring start = Wide(whole);
+        EXPECT_TRUE(WaitForClipboardUnicode(std::u16string(start.begin(), start.end())));
+        ASSERT_TRUE(WaitHidden(q));
+    }
+    EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot0.txt"), text);
+    // Here ANSI text is UTF-8: a pasted note needs no mark.
+    SetClipboardUnicode(u"\u0928\u092E\u0938\u094D\u0924\u0947 \U0001F600");
+    q.Command(IDM_PASTE_NOTE);
+    ASSERT_TRUE(WaitShown(q, "Copy Note"));
+    EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot2.txt"), text.substr(0, 18) + " \xF0\x9F\x98\x80");
+}
+
+TEST_F(CodePage932, AnEditorsUtf8ReadsAsUtf8BesideAnAnsiNote) {
+    if (GetACP() != 932) GTEST_SKIP() << "needs code page 932 (the quillet_e2e_cp932 test)";
+    std::string folder = FreshFolder("cp932-kinds");
+    // こんにちは in UTF-8 without a mark: valid code page 932 text too.
+    const std::string hello = "\xE3\x81\x93\xE3\x82\x93\xE3\x81\xAB\xE3\x81\xA1\xE3\x81\xAF";
+    WriteFileBytes(folder + "QuilletSlot0.txt", hello);
+    WriteFileBytes(folder + "QuilletSlot1.txt", "\x93\xFA\x96\x7B\x8C\xEA"); // 日本語 in 932
+    Quillet &q = Start(folder);
+    ASSERT_NE(q.noteWindow(), nullptr);
+    ASSERT_TRUE(ManageCopy(q, 0));
+    EXPECT_TRUE(WaitForClipboardUnicode(u"\u3053\u3093\u306B\u3061\u306F"));
+    ASSERT_TRUE(WaitHidden(q));
+    std::string before = ClipboardText();
+    ASSERT_TRUE(ManageCopy(q, 1));
+    EXPECT_EQ(WaitForClipboardChange(before), "\x93\xFA\x96\x7B\x8C\xEA");
+    EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot0.txt"), hello);
+    EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot1.txt"), "\x93\xFA\x96\x7B\x8C\xEA");
 }

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     }
     // A note's kind and its cut: whole characters only, within bounds.
     for (bool cut : {false, true}) {
-        NoteFileKind kind = NoteKindOf(bytes, size, cut, nullptr);
+        NoteFileKind kind = NoteKindOf(bytes, size, cut);
         if (kind.markSize > size) std::abort();
         size_t whole = WholeCharacterLength(bytes, size, kind.kind, OddLead);
         if (whole > size) std::abort();

@@ -35,8 +35,8 @@ bool ShiftJisText(const char *bytes, size_t length) {
     return true;
 }
 
-NoteKind KindOf(const std::string &bytes, bool cut = false, AnsiTextCheck check = nullptr) {
-    return NoteKindOf(bytes.data(), bytes.size(), cut, check).kind;
+NoteKind KindOf(const std::string &bytes, bool cut = false) {
+    return NoteKindOf(bytes.data(), bytes.size(), cut).kind;
 }
 
 std::u16string Utf16Note(const std::string &bytes, bool bigEndian, bool cut) {
@@ -113,33 +113,43 @@ TEST(CaseRules, UnicodeTextChangesAsciiLettersOnly) {
     EXPECT_EQ(mixed, u"a\u03A9b\u03C9");
 }
 
-TEST(NoteKind, MarksThenUtf8WithoutAMarkOnlyWhereAnsiCannotReadIt) {
-    EXPECT_EQ(NoteKindOf("\xFF\xFEh\0", 4, false, nullptr).markSize, 2u);
+TEST(NoteKind, MarksThenUtf8WithoutAMarkOnEveryCodePage) {
+    EXPECT_EQ(NoteKindOf("\xFF\xFEh\0", 4, false).markSize, 2u);
     EXPECT_EQ(KindOf("\xFF\xFEh"), NoteKind::Utf16Le);
     EXPECT_EQ(KindOf("\xFE\xFF"), NoteKind::Utf16Be);
-    EXPECT_EQ(NoteKindOf("\xEF\xBB\xBFx", 4, false, nullptr).markSize, 3u);
+    EXPECT_EQ(NoteKindOf("\xEF\xBB\xBFx", 4, false).markSize, 3u);
     const std::string japanese = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"; // ends in a lone 932 lead
-    for (AnsiTextCheck check : {static_cast<AnsiTextCheck>(nullptr), ShiftJisText}) {
-        EXPECT_EQ(KindOf("Caf\xC3\xA9", false, check), check ? NoteKind::Ansi : NoteKind::Utf8);
-        EXPECT_EQ(KindOf(japanese, false, check), NoteKind::Utf8);
-        EXPECT_EQ(KindOf("plain ascii", false, check), NoteKind::Ansi);
-        EXPECT_EQ(KindOf("Caf\xE9", false, check), NoteKind::Ansi);
-        EXPECT_EQ(KindOf("\x93\xFA\x96\x7B", false, check), NoteKind::Ansi);
-        // A sequence cut off by the end is UTF-8 only where the file went on.
-        EXPECT_EQ(KindOf(japanese + "\xE8\xAA", false, check), NoteKind::Ansi);
-        EXPECT_EQ(KindOf(japanese + "\xE8\xAA", true, check), NoteKind::Utf8);
-    }
+    EXPECT_EQ(KindOf("Caf\xC3\xA9"), NoteKind::Utf8);
+    EXPECT_EQ(KindOf(japanese), NoteKind::Utf8);
+    // UTF-8 that is also valid double-byte text: こんにちは in 932, 谢谢 and
+    // 密码 in 936, 메모 in 949. The system's editor reads them as UTF-8.
+    const std::string hello = "\xE3\x81\x93\xE3\x82\x93\xE3\x81\xAB\xE3\x81\xA1\xE3\x81\xAF";
+    EXPECT_TRUE(ShiftJisText(hello.data(), hello.size()));
+    for (const std::string &both :
+         {hello, std::string("\xE8\xB0\xA2\xE8\xB0\xA2"), std::string("\xE5\xAF\x86\xE7\xA0\x81"),
+          std::string("\xEB\xA9\x94\xEB\xAA\xA8")})
+        EXPECT_EQ(KindOf(both), NoteKind::Utf8) << both;
+    EXPECT_EQ(KindOf("plain ascii"), NoteKind::Ansi);
+    EXPECT_EQ(KindOf("Caf\xE9"), NoteKind::Ansi);
+    EXPECT_EQ(KindOf("\x93\xFA\x96\x7B"), NoteKind::Ansi) << "日本 in 932 is not UTF-8";
+    // A sequence cut off by the end is UTF-8 only where the file went on.
+    EXPECT_EQ(KindOf(japanese + "\xE8\xAA"), NoteKind::Ansi);
+    EXPECT_EQ(KindOf(japanese + "\xE8\xAA", true), NoteKind::Utf8);
 }
 
 TEST(NoteKind, ACutDropsOnlyAnIncompleteLastCharacter) {
     EXPECT_EQ(WholeCharacterLength("ab\xE6\x97", 4, NoteKind::Utf8, nullptr), 2u);
     EXPECT_EQ(WholeCharacterLength("ab\xC3\xA9", 4, NoteKind::Utf8, nullptr), 4u);
+    // A stray byte early on stays, as in a note that was not cut.
+    EXPECT_EQ(WholeCharacterLength("a\xE9z\xC3\xA9", 5, NoteKind::Utf8, nullptr), 5u);
+    EXPECT_EQ(WholeCharacterLength("a\xE9z\xE0\xA4", 5, NoteKind::Utf8, nullptr), 3u);
     // A trail byte that looks like a lead byte is still a trail byte.
     EXPECT_EQ(WholeCharacterLength("\x83\x83\x83", 3, NoteKind::Ansi, ShiftJisLead), 2u);
     EXPECT_EQ(WholeCharacterLength("\x83\x83\x83\x83", 4, NoteKind::Ansi, ShiftJisLead), 4u);
     EXPECT_EQ(WholeCharacterLength("ab\xE9", 3, NoteKind::Ansi, nullptr), 3u);
     // UTF-16: CR LF reads as LF, U+001A ends it, an odd byte and a cut pair go.
     EXPECT_EQ(Utf16Note(std::string("h\0\r\0\n\0i\0\x1A\0z\0", 12), false, false), u"h\ni");
+    EXPECT_EQ(Utf16Note(std::string("\0h\0\r\0\n\0i\0\x1A\0z", 12), true, false), u"h\ni");
     EXPECT_EQ(Utf16Note(std::string("\x03\xA9\0", 3), true, false), u"\u03A9");
     EXPECT_EQ(Utf16Note(std::string("a\0\x3D\xD8", 4), false, true), u"a");
     EXPECT_EQ(Utf16Note(std::string("a\0\x3D\xD8", 4), false, false), u"a\xD83D");

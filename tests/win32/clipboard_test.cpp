@@ -49,6 +49,60 @@ TEST(Clipboard, PutThenReadGivesTheSameText) {
     EXPECT_EQ(ReadClipboardText(take), ClipboardStatus::Done);
     EXPECT_EQ(got, "Hello\r\nWorld");
     EXPECT_GE(size, got.size() + 1);
+    // An ANSI program's text, tagged Russian by its keyboard layout: its own
+    // bytes, never the system's code page 1251 reading of them ("Cafй").
+    ASSERT_TRUE(PutClipboardBlock(CF_TEXT, "Caf\xE9", 5, 5, 0x0419));
+    bool wide = true;
+    auto takeAnsi = [&](const ClipboardContent &text) {
+        got = text.ansi ? text.ansi : "<not exact in ANSI>";
+        wide = text.wide != nullptr;
+    };
+    EXPECT_EQ(ReadClipboardText(takeAnsi), ClipboardStatus::Done);
+    EXPECT_EQ(got, "Caf\xE9");
+    EXPECT_FALSE(wide);
+}
+
+// Text placed without a locale is tagged by the system (with the keyboard
+// layout on Windows, the user's locale under Wine); the program's own tag
+// names the system's locale, whose code page its ANSI bytes are in, and comes
+// before the forms the system makes.
+TEST(Clipboard, EveryTextCarriesTheSystemsLocale) {
+    using SetLocaleProc = LONG(WINAPI *)(BOOLEAN, LCID);
+    auto setUserLocale = reinterpret_cast<SetLocaleProc>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtSetDefaultLocale")));
+    ASSERT_NE(setUserLocale, nullptr);
+    LCID user = GetUserDefaultLCID();
+    setUserLocale(TRUE, 0x0419);
+    auto tag = [] {
+        LCID locale = 0;
+        if (!OpenClipboard(nullptr)) return locale;
+        if (HANDLE block = GetClipboardData(CF_LOCALE)) {
+            locale = *static_cast<const LCID *>(GlobalLock(block));
+            GlobalUnlock(block);
+        }
+        CloseClipboard();
+        return locale;
+    };
+    const std::vector<UINT> ansiFirst = {CF_TEXT, CF_UNICODETEXT, CF_LOCALE, CF_OEMTEXT};
+    PutClipboardText("Gr\xFC\xDF"
+                     "e");
+    EXPECT_EQ(ClipboardFormatOrder(), ansiFirst);
+    EXPECT_EQ(tag(), GetSystemDefaultLCID());
+    PutClipboardUnicodeText(u"\u03A9");
+    EXPECT_EQ(ClipboardFormatOrder(),
+              std::vector<UINT>({CF_UNICODETEXT, CF_LOCALE, CF_TEXT, CF_OEMTEXT}));
+    EXPECT_EQ(tag(), GetSystemDefaultLCID());
+    // A name outside the code page goes as Unicode first: its CF_TEXT spells
+    // it with '?', which a reader of the first text format must not get.
+    PutClipboardNamedText(u"\u03A9mega");
+    EXPECT_EQ(ClipboardFormatOrder(),
+              std::vector<UINT>({CF_UNICODETEXT, CF_TEXT, CF_LOCALE, CF_OEMTEXT}));
+    EXPECT_EQ(tag(), GetSystemDefaultLCID());
+    PutClipboardNamedText(u"Gr\u00FC\u00DFe");
+    EXPECT_EQ(ClipboardFormatOrder(), ansiFirst);
+    EXPECT_EQ(ClipboardText(), "Gr\xFC\xDF"
+                               "e");
+    setUserLocale(TRUE, user);
 }
 
 TEST(Clipboard, BlockSizeLimitIsInclusive) {

@@ -174,6 +174,15 @@ TEST_F(NoteStoreTest, UnicodeTextIsStoredAsAnsiOnlyWhenTheCodePageHoldsItExactly
     EXPECT_STREQ(shown, "?? ??");
 }
 
+TEST_F(NoteStoreTest, AnsiTextThatWouldReadBackAsUtf8IsKeptMarked) {
+    PutBlock(std::string("\xC3\xA9t\xC3\xA9\0", 6)); // "Ã©tÃ©" in 1252, UTF-8 for "été"
+    EXPECT_EQ(Said(PasteNewNote()), "");
+    EXPECT_EQ(ReadFileBytes(Slot(0)), "\xEF\xBB\xBF\xC3\x83\xC2\xA9t\xC3\x83\xC2\xA9");
+    char16_t wide[kNoteTextSize];
+    NoteTextAsUnicode(g_app.notes.records[0], wide);
+    EXPECT_EQ(std::u16string(wide), u"\u00C3\u00A9t\u00C3\u00A9");
+}
+
 TEST_F(NoteStoreTest, AUtf8NoteMustFitWithItsMarkAndTerminator) {
     // 1364 three-byte characters are 4092 bytes: with the mark and a
     // terminator exactly 4096.
