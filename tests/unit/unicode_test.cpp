@@ -152,5 +152,8 @@ TEST(NoteKind, ACutDropsOnlyAnIncompleteLastCharacter) {
     EXPECT_EQ(Utf16Note(std::string("\0h\0\r\0\n\0i\0\x1A\0z", 12), true, false), u"h\ni");
     EXPECT_EQ(Utf16Note(std::string("\x03\xA9\0", 3), true, false), u"\u03A9");
     EXPECT_EQ(Utf16Note(std::string("a\0\x3D\xD8", 4), false, true), u"a");
+    EXPECT_EQ(Utf16Note(std::string("a\0\x3D\xD8\0\xDE", 6), false, true), u"a\U0001F600");
+    EXPECT_EQ(Utf16Note(std::string("\x1A\x04\x1A\x01", 4), false, false), u"\u041A\u011A")
+        << "К and Ě are not U+001A";
     EXPECT_EQ(Utf16Note(std::string("a\0\x3D\xD8", 4), false, false), u"a\xD83D");
 }

@@ -116,6 +116,14 @@ TEST(Clipboard, BlockSizeLimitIsInclusive) {
     EXPECT_EQ(Said(ReadClipboardText(mark)), kTooBig);
     EXPECT_FALSE(ran);
     EXPECT_EQ(ClipboardText(), std::string(4096, 'x')) << "the clipboard is closed again";
+    // Unicode text: 4095 units and the terminator fit, 4096 do not.
+    std::u16string wide(4095, u'x');
+    ASSERT_TRUE(PutClipboardBlock(CF_UNICODETEXT, wide.c_str(), 8192, 8192));
+    EXPECT_EQ(ConvertClipboardText(CaseConversion::Upper), ClipboardStatus::Done);
+    wide += u'x';
+    ASSERT_TRUE(PutClipboardBlock(CF_UNICODETEXT, wide.c_str(), 8194, 8194));
+    EXPECT_EQ(Said(ConvertClipboardText(CaseConversion::Upper)), kTooBig);
+    EXPECT_EQ(ClipboardUnicodeText(), wide);
 }
 
 TEST(Clipboard, NoTextIsReportedForPasteAndConversionAlike) {

@@ -86,6 +86,10 @@ TEST_F(NoteStoreTest, LoadingNeverChangesAFile) {
                                         "cd",
                                         5));
     WriteFileBytes(Slot(5), "");
+    std::string utf16 = "\xFF\xFE";
+    while (utf16.size() < 5000)
+        utf16 += std::string("a\0", 2);
+    WriteFileBytes(Slot(6), utf16);
     LoadNotes();
     EXPECT_EQ(ReadFileBytes(Slot(1)), std::string("ends in substitute\x1A", 19));
     EXPECT_STREQ(g_app.notes.records[0].text, "ends in substitute");
@@ -94,6 +98,8 @@ TEST_F(NoteStoreTest, LoadingNeverChangesAFile) {
     EXPECT_STREQ(g_app.notes.records[2].text, "ab");
     EXPECT_EQ(g_app.notes.records[3].slot, 5); // an empty file still holds its slot
     EXPECT_STREQ(g_app.notes.records[3].text, "");
+    // UTF-16 is read from 4095 bytes on disk too: the mark and 2046 units.
+    EXPECT_EQ(std::strlen(g_app.notes.records[4].text), 2046u);
 }
 
 TEST_F(NoteStoreTest, ReadOnlyFilesAreNotes) {

@@ -112,15 +112,23 @@ TEST_F(ShortcutTest, CaseMattersWhenComparingTargets) {
         c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
     ASSERT_NE(upper, std::string(exe_));
     WriteForeignLink(upper.c_str());
+    // Without its item list, which names the folders in their case on disk,
+    // the link keeps the path exactly as it was given.
+    std::string bytes = ReadFileBytes(link_);
+    ASSERT_GT(bytes.size(), 0x4Eu);
+    ASSERT_TRUE(bytes[0x14] & 1) << "the link has an item list";
+    bytes[0x14] = static_cast<char>(bytes[0x14] & ~1);
+    bytes.erase(0x4C, 2 + static_cast<unsigned char>(bytes[0x4C]) +
+                          256 * static_cast<unsigned char>(bytes[0x4D]));
+    WriteFileBytes(link_, bytes);
     EXPECT_TRUE(LinkLoads(link_.c_str()));
     char target[kLinkTargetSize];
     ASSERT_TRUE(ReadLinkTarget(link_.c_str(), target));
-    if (std::string(target) == upper) {
-        EXPECT_FALSE(LinkPointsToProgram(link_.c_str()));
-        MessageBoxAnswerer boxes({IDNO});
-        CreateProgramLink(nullptr, Location().c_str());
-        EXPECT_EQ(boxes.seen().size(), 1u);
-    }
+    ASSERT_EQ(std::string(target), upper);
+    EXPECT_FALSE(LinkPointsToProgram(link_.c_str()));
+    MessageBoxAnswerer boxes({IDNO});
+    CreateProgramLink(nullptr, Location().c_str());
+    EXPECT_EQ(boxes.seen().size(), 1u);
 }
 
 TEST_F(ShortcutTest, AFileThatIsNoLinkIsOverwrittenWithoutAQuestion) {
