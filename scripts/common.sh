@@ -12,6 +12,7 @@ quillet_need_packages() {
     command -v wine >/dev/null || missing="$missing wine64"
     command -v Xvfb >/dev/null || missing="$missing xvfb"
     command -v xdpyinfo >/dev/null || missing="$missing x11-utils"
+    command -v flock >/dev/null || missing="$missing util-linux"
     command -v xdotool >/dev/null || missing="$missing xdotool"
     command -v xclip >/dev/null || missing="$missing xclip"
     command -v python3 >/dev/null || missing="$missing python3"
@@ -68,25 +69,26 @@ quillet_prefix() {
 }
 
 QUILLET_XVFB_PID=""
+# Xvfb picks a free display itself and names it once it listens: a display
+# chosen here by its free lock file could be taken by another run starting at
+# the same moment, whose server would then answer for both.
 quillet_start_xvfb() {
-    local n
-    for n in $(seq 90 140); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-        QUILLET_XVFB_PID=$!
-        local tries
-        for tries in $(seq 1 50); do
-            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-                export DISPLAY=":$n"
-                return 0
-            fi
-            kill -0 "$QUILLET_XVFB_PID" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill "$QUILLET_XVFB_PID" 2>/dev/null
+    local named n="" tries
+    named="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$named" >/dev/null 2>&1 &
+    QUILLET_XVFB_PID=$!
+    for tries in $(seq 1 100); do
+        n="$(tr -dc 0-9 <"$named")"
+        [ -n "$n" ] && break
+        kill -0 "$QUILLET_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
     done
-    echo "Could not start Xvfb on any display :90-:140" >&2
-    return 1
+    rm -f "$named"
+    if [ -z "$n" ]; then
+        echo "Could not start Xvfb" >&2
+        return 1
+    fi
+    export DISPLAY=":$n"
 }
 
 # Stops the prefix's server and our Xvfb however the calling script ends.
@@ -115,11 +117,25 @@ quillet_small_prefix() {
     touch "$small/.quillet-ready"
 }
 
+# One run at a time per build: a second run would share the build's prefix,
+# one Windows session, where the program's single-instance check makes the
+# second of two Quillets end at once. The lock lives as long as the calling
+# script and the Wine processes it starts.
+quillet_lock_build() {
+    exec {QUILLET_LOCK_FD}>"$1/.rig.lock"
+    if ! flock -n "$QUILLET_LOCK_FD"; then
+        echo "Waiting for the other run in $1 to end (a run that was killed leaves its" \
+            "Wine server holding it: WINEPREFIX=$1/wineprefix wineserver -k)..." >&2
+        flock "$QUILLET_LOCK_FD"
+    fi
+}
+
 # Builds into BUILD, then starts a private Xvfb and BUILD's Wine prefix with a
 # warm server; both are stopped when the calling script exits.
 quillet_rig() {
     local build="$1"
     mkdir -p "$build"
+    quillet_lock_build "$build"
     quillet_build "$build" ON
     quillet_stop_on_exit
     quillet_start_xvfb

@@ -177,7 +177,12 @@ HWND Quillet::WaitForWindow(const std::string &title, int timeoutMs, bool visibl
 
 HWND Quillet::WaitForNoteWindow(int timeoutMs) {
     if (!noteWindow_) {
-        noteWindow_ = WaitForWindow(std::string(kVersion) + " - Main - VANTLER", timeoutMs, false);
+        // A program that has ended will not show it: no waiting the time out.
+        std::string title = std::string(kVersion) + " - Main - VANTLER";
+        WaitFor(timeoutMs, [&] {
+            noteWindow_ = WaitForWindow(title, 0, false);
+            return noteWindow_ || !Running();
+        });
         // Its initialisation ends by parking it in the work area's bottom-right corner.
         RECT work = WorkArea();
         if (noteWindow_)
@@ -516,16 +521,31 @@ MenuShowDelaySetting::~MenuShowDelaySetting() {
     RegCloseKey(key_);
 }
 
+namespace {
+
+// Says why a start gave no window: a second Quillet in the same Wine prefix
+// ends at once with 0, as does one whose terms were not accepted.
+Quillet &Started(Quillet &q) {
+    if (q.WaitForNoteWindow()) return q;
+    if (!q.started())
+        ADD_FAILURE() << "Quillet did not start";
+    else if (q.Running())
+        ADD_FAILURE() << "Quillet runs without its window";
+    else
+        ADD_FAILURE() << "Quillet ended with code " << q.WaitForExit(0) << " before its window";
+    return q;
+}
+
+} // namespace
+
 Quillet &QuilletTest::Start(const std::string &folder, bool accept, const std::string &cwd) {
     quillet_.reset(new Quillet(folder, accept, cwd));
-    quillet_->WaitForNoteWindow();
-    return *quillet_;
+    return Started(*quillet_);
 }
 
 Quillet &QuilletTest::Start(const std::wstring &folder, const std::wstring &temp) {
     quillet_.reset(new Quillet(folder, temp));
-    quillet_->WaitForNoteWindow();
-    return *quillet_;
+    return Started(*quillet_);
 }
 
 void QuilletTest::TearDown() {
