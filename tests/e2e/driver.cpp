@@ -114,7 +114,10 @@ std::vector<std::string> FilesIn(const std::string &folder) {
 Quillet::Quillet(const std::string &folder, bool accept, std::string cwd) : folder_(folder) {
     if (cwd.empty()) cwd = folder;
     RecorderLog(); // before the start, so the program inherits the recorder's log
-    if (!CopyFileA(QuilletExeBesideTests().c_str(), exePath().c_str(), FALSE)) return;
+    if (!CopyFileA(QuilletExeBesideTests().c_str(), exePath().c_str(), FALSE)) {
+        startFailure_ = "copy, error " + std::to_string(GetLastError());
+        return;
+    }
     if (accept) WriteAcceptance(cwd);
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
@@ -123,13 +126,16 @@ Quillet::Quillet(const std::string &folder, bool accept, std::string cwd) : fold
     line.push_back('\0');
     if (!CreateProcessA(exePath().c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         cwd.c_str(), &startup, &process_))
-        process_ = {};
+        startFailure_ = "CreateProcess, error " + std::to_string(GetLastError());
 }
 
 Quillet::Quillet(const std::wstring &folder, const std::wstring &temp) {
     RecorderLog();
     std::wstring exe = folder + L"Quillet.exe";
-    if (!CopyFileW(Wide(QuilletExeBesideTests()).c_str(), exe.c_str(), FALSE)) return;
+    if (!CopyFileW(Wide(QuilletExeBesideTests()).c_str(), exe.c_str(), FALSE)) {
+        startFailure_ = "copy, error " + std::to_string(GetLastError());
+        return;
+    }
     WriteFileBytes(folder + L"TermsAccepted.txt", kAcceptanceLine);
     // This process's environment, with TEMP and TMP replaced.
     std::wstring environment;
@@ -144,7 +150,7 @@ Quillet::Quillet(const std::wstring &folder, const std::wstring &temp) {
     std::wstring line = L"\"" + exe + L"\"";
     if (!CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
                         &environment[0], folder.c_str(), &startup, &process_))
-        process_ = {};
+        startFailure_ = "CreateProcess, error " + std::to_string(GetLastError());
 }
 
 Quillet::~Quillet() {
@@ -528,7 +534,7 @@ namespace {
 Quillet &Started(Quillet &q) {
     if (q.WaitForNoteWindow()) return q;
     if (!q.started())
-        ADD_FAILURE() << "Quillet did not start";
+        ADD_FAILURE() << "Quillet did not start: " << q.startFailure();
     else if (q.Running())
         ADD_FAILURE() << "Quillet runs without its window";
     else

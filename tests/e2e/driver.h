@@ -54,6 +54,7 @@ class Quillet {
     Quillet &operator=(const Quillet &) = delete;
 
     bool started() const { return process_.hProcess != nullptr; }
+    const std::string &startFailure() const { return startFailure_; }
     DWORD pid() const { return process_.dwProcessId; }
     const std::string &folder() const { return folder_; }
     std::string exePath() const { return folder_ + "Quillet.exe"; }
@@ -87,6 +88,7 @@ class Quillet {
     std::string folder_;
     PROCESS_INFORMATION process_ = {};
     HWND noteWindow_ = nullptr;
+    std::string startFailure_;
 };
 
 // Clipboard of the shared desktop, from the driver's side.
