@@ -78,8 +78,9 @@ quillet_start_xvfb() {
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$named" >/dev/null 2>&1 &
     QUILLET_XVFB_PID=$!
     for tries in $(seq 1 100); do
-        n="$(tr -dc 0-9 <"$named")"
-        [ -n "$n" ] && break
+        # A whole line: the number is written once the server listens.
+        read -r n <"$named" && break
+        n=""
         kill -0 "$QUILLET_XVFB_PID" 2>/dev/null || break
         sleep 0.1
     done
