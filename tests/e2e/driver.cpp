@@ -32,6 +32,10 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM context) {
     return TRUE;
 }
 
+std::string StepFailed(const char *step) {
+    return std::string(step) + ", error " + std::to_string(GetLastError());
+}
+
 std::string ClassOf(HWND window) {
     char name[64] = {};
     GetClassNameA(window, name, sizeof(name));
@@ -115,7 +119,7 @@ Quillet::Quillet(const std::string &folder, bool accept, std::string cwd) : fold
     if (cwd.empty()) cwd = folder;
     RecorderLog(); // before the start, so the program inherits the recorder's log
     if (!CopyFileA(QuilletExeBesideTests().c_str(), exePath().c_str(), FALSE)) {
-        startFailure_ = "copy, error " + std::to_string(GetLastError());
+        startFailure_ = StepFailed("copy");
         return;
     }
     if (accept) WriteAcceptance(cwd);
@@ -126,14 +130,14 @@ Quillet::Quillet(const std::string &folder, bool accept, std::string cwd) : fold
     line.push_back('\0');
     if (!CreateProcessA(exePath().c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         cwd.c_str(), &startup, &process_))
-        startFailure_ = "CreateProcess, error " + std::to_string(GetLastError());
+        startFailure_ = StepFailed("CreateProcess");
 }
 
 Quillet::Quillet(const std::wstring &folder, const std::wstring &temp) {
     RecorderLog();
     std::wstring exe = folder + L"Quillet.exe";
     if (!CopyFileW(Wide(QuilletExeBesideTests()).c_str(), exe.c_str(), FALSE)) {
-        startFailure_ = "copy, error " + std::to_string(GetLastError());
+        startFailure_ = StepFailed("copy");
         return;
     }
     WriteFileBytes(folder + L"TermsAccepted.txt", kAcceptanceLine);
@@ -150,7 +154,7 @@ Quillet::Quillet(const std::wstring &folder, const std::wstring &temp) {
     std::wstring line = L"\"" + exe + L"\"";
     if (!CreateProcessW(exe.c_str(), &line[0], nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
                         &environment[0], folder.c_str(), &startup, &process_))
-        startFailure_ = "CreateProcess, error " + std::to_string(GetLastError());
+        startFailure_ = StepFailed("CreateProcess");
 }
 
 Quillet::~Quillet() {
