@@ -3,10 +3,14 @@
 #include <cstdint>
 
 constexpr int kMaxNotes = 50;
+// A note file is read up to 4095 bytes of text.
 constexpr int kNoteTextSize = 4096;
+// What a record holds: a UTF-16 file within that limit has at most 2046
+// units, each at most three bytes as UTF-8, so it is held whole.
+constexpr int kNoteHeldSize = 3 * (kNoteTextSize / 2);
 
 struct NoteRecord {
-    char text[kNoteTextSize];
+    char text[kNoteHeldSize];
     int32_t slot;
     // The file holds Unicode text (UTF-8, marked or not, or UTF-16): `text`
     // is its UTF-8, without a mark, rather than ANSI text.

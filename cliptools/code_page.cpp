@@ -54,9 +54,35 @@ bool AnsiIsUtf8() {
     return GetACP() == CP_UTF8;
 }
 
+namespace {
+// Bytes of the ANSI form of the first `units` units; written to `out` when it
+// has `room` for them, only counted when `out` is null.
+size_t AnsiFormOf(const char16_t *text, size_t units, char *out, size_t room) {
+    if (units == 0 || units > INT_MAX || room > INT_MAX) return 0;
+    int bytes = WideCharToMultiByte(CP_ACP, 0, Wide(text), static_cast<int>(units), out,
+                                    static_cast<int>(room), nullptr, nullptr);
+    return bytes > 0 ? static_cast<size_t>(bytes) : 0;
+}
+} // namespace
+
 void ToAnsiForDisplay(const char16_t *text, char *out, size_t outSize) {
     if (outSize == 0) return;
-    int bytes = WideCharToMultiByte(CP_ACP, 0, Wide(text), -1, out, static_cast<int>(outSize),
-                                    nullptr, nullptr);
-    if (bytes <= 0) out[0] = '\0'; // only for a buffer too small, which callers never give
+    size_t length = 0;
+    while (text[length] != u'\0')
+        ++length;
+    size_t room = outSize - 1, units = length;
+    if (AnsiFormOf(text, length, nullptr, 0) > room) {
+        // The longest run of whole characters whose form fits, found by
+        // halves: a form cut at a byte count could end in half a character.
+        size_t fits = 0, tooLong = length;
+        while (tooLong - fits > 1) {
+            size_t middle = fits + (tooLong - fits) / 2;
+            (AnsiFormOf(text, middle, nullptr, 0) <= room ? fits : tooLong) = middle;
+        }
+        units = fits;
+        if (units > 0 && text[units - 1] >= 0xD800 && text[units - 1] <= 0xDBFF &&
+            text[units] >= 0xDC00 && text[units] <= 0xDFFF)
+            --units; // never half a pair
+    }
+    out[AnsiFormOf(text, units, out, room)] = '\0';
 }

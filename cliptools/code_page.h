@@ -20,6 +20,6 @@ bool IsAnsiLeadByte(unsigned char byte);
 // ANSI text and UTF-8 are then the same bytes.
 bool AnsiIsUtf8();
 
-// The text as well as the ANSI code page can show it ('?' for the rest).
-// Always terminated.
+// The text as well as the ANSI code page can show it ('?' for the rest): as
+// many whole characters as outSize - 1 bytes hold, always terminated.
 void ToAnsiForDisplay(const char16_t *text, char *out, size_t outSize);

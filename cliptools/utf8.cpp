@@ -152,3 +152,13 @@ Utf8Shape ShapeOfUtf8(const char *text, size_t length) {
     shape.complete = i;
     return shape;
 }
+
+bool HasUnpairedSurrogate(const char16_t *wide, size_t length) {
+    for (size_t i = 0; i < length; ++i) {
+        if (IsHighSurrogate(wide[i]) && i + 1 < length && IsLowSurrogate(wide[i + 1]))
+            ++i;
+        else if (IsHighSurrogate(wide[i]) || IsLowSurrogate(wide[i]))
+            return true;
+    }
+    return false;
+}

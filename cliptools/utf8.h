@@ -12,6 +12,9 @@ size_t Utf8ToUtf16(const char *utf8, size_t length, char16_t *out, size_t outSiz
 // that fit in outSize - 1 bytes, always terminated when outSize > 0.
 size_t Utf16ToUtf8(const char16_t *wide, size_t length, char *out, size_t outSize);
 
+// True when some surrogate is not half of a pair: text that no UTF-8 holds.
+bool HasUnpairedSurrogate(const char16_t *wide, size_t length);
+
 // How bytes read as UTF-8. `valid`: every sequence is well formed, except
 // perhaps one cut off by the end; `complete`: the bytes before such a cut-off
 // sequence, invalid ones included; `multiByte`: some well-formed sequence

@@ -27,7 +27,14 @@ NoteFileKind NoteKindOf(const char *bytes, size_t length, bool cut) {
 
 size_t WholeCharacterLength(const char *text, size_t length, NoteKind kind,
                             LeadBytePredicate isLeadByte) {
-    if (kind == NoteKind::Utf8) return ShapeOfUtf8(text, length).complete;
+    if (kind == NoteKind::Utf8) {
+        // Dropping a cut-off sequence may leave a lead byte at the end that is
+        // now cut off itself ("E3 CB" leaves "E3"): drop until none is.
+        size_t whole = length;
+        while ((length = ShapeOfUtf8(text, whole).complete) < whole)
+            whole = length;
+        return whole;
+    }
     if (kind != NoteKind::Ansi || !isLeadByte) return length;
     // Trail bytes may look like lead bytes, so walk from the start.
     size_t i = 0;

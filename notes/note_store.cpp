@@ -14,16 +14,17 @@ namespace {
 // a final CR is followed by LF.
 constexpr DWORD kStoredReadLimit = 2 * (kNoteTextSize - 1) + 1;
 
-// A UTF-16 note is read from at most as many bytes on disk as any note.
-constexpr size_t kLoadLimit = kNoteTextSize - 1;
+// A UTF-16 note holds as many units as the load limit's bytes hold after
+// its mark, counted as any note's text is: after each CR LF became LF, so
+// that a CR LF the limit splits still reads as one line break.
+constexpr size_t kUtf16UnitLimit = (kNoteTextSize - 1 - 2) / 2;
 
 void LoadUtf16Note(const char *stored, size_t size, NoteFileKind kind, NoteRecord &record) {
-    bool cut = size > kLoadLimit;
-    if (cut) size = kLoadLimit;
-    static char16_t wide[kLoadLimit / 2 + 1];
-    size_t units = DecodeUtf16Note(stored + kind.markSize, size - kind.markSize,
-                                   kind.kind == NoteKind::Utf16Be, cut, wide, kLoadLimit / 2 + 1);
-    // Whole characters only, should its UTF-8 form be longer than a note holds.
+    static char16_t wide[kUtf16UnitLimit + 1];
+    size_t units =
+        DecodeUtf16Note(stored + kind.markSize, size - kind.markSize,
+                        kind.kind == NoteKind::Utf16Be, false, wide, kUtf16UnitLimit + 1);
+    // Held whole: a record has room for three bytes a unit.
     Utf16ToUtf8(wide, units, record.text, sizeof(record.text));
     record.utf8 = true;
 }
@@ -51,7 +52,7 @@ bool ReadNoteFile(const wchar_t *path, NoteRecord &record) {
         total += got;
     }
     bool cut = false;
-    size_t length = DecodeTextMode(stored, total, record.text, sizeof(record.text), &cut);
+    size_t length = DecodeTextMode(stored, total, record.text, kNoteTextSize, &cut);
     NoteFileKind kind = NoteKindOf(record.text, length, cut);
     switch (kind.kind) {
     case NoteKind::Utf16Le:
@@ -80,9 +81,8 @@ bool SlotIsFree(const wchar_t *path) {
 // Saves a new note in the lowest free slot: `text` is ANSI text, or UTF-8
 // text that the file then marks as such.
 void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result) {
-    if (length == 0 || text[0] == '\x1A') {
-        // A file that loads empty (the end-of-file byte first) would hold its
-        // slot for ever without ever being listed.
+    if (length == 0) {
+        // An empty file would hold its slot for ever without being listed.
         result.status = PasteStatus::NothingToSave;
         return;
     }
@@ -121,6 +121,11 @@ void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result
 }
 
 void SaveUnicodeText(const char16_t *wide, size_t units, PasteResult &result) {
+    if (HasUnpairedSurrogate(wide, units)) {
+        // UTF-8 has no form for half a pair: it would come back as U+FFFD.
+        result.status = PasteStatus::NotKeptExactly;
+        return;
+    }
     // The mark, the text and a terminator must fit a note's buffer, so that it
     // loads whole.
     static char utf8[kNoteTextSize];
@@ -133,7 +138,28 @@ void SaveUnicodeText(const char16_t *wide, size_t units, PasteResult &result) {
     SaveNewNote(utf8, length, true, result);
 }
 
+// The end-of-file character ends a note file's text when it is read.
+bool HoldsEndOfFile(const ClipboardContent &text) {
+    if (text.ansi) return std::memchr(text.ansi, '\x1A', text.ansiLength()) != nullptr;
+    for (size_t i = 0; i < text.wideLength; ++i)
+        if (text.wide[i] == u'\x1A') return true;
+    return false;
+}
+
+// Whether ANSI bytes come back from their Unicode form as they are: bytes
+// that are no character of the code page do not.
+bool AnsiSurvivesUnicode(const char *ansi, size_t length, const char16_t *wide, size_t units) {
+    static char back[2 * kClipboardTextLimit];
+    size_t bytes = 0;
+    return ToAnsiExactly(wide, units, back, sizeof(back), bytes) && bytes == length &&
+           std::memcmp(back, ansi, length) == 0;
+}
+
 void SaveClipboardText(const ClipboardContent &text, PasteResult &result) {
+    if (HoldsEndOfFile(text)) {
+        result.status = PasteStatus::HoldsEndOfFile;
+        return;
+    }
     if (!text.ansi) {
         // Text the ANSI code page would spoil is kept as UTF-8.
         SaveUnicodeText(text.wide, text.wideLength, result);
@@ -147,15 +173,19 @@ void SaveClipboardText(const ClipboardContent &text, PasteResult &result) {
     // same text.
     bool readsBackAsItself = kind.kind == NoteKind::Ansi ||
                              (kind.kind == NoteKind::Utf8 && kind.markSize == 0 && AnsiIsUtf8());
-    if (readsBackAsItself || length == kind.markSize) {
-        // A byte-order mark and nothing else would load as an empty note.
-        SaveNewNote(text.ansi, length == kind.markSize ? 0 : length, false, result);
+    if (readsBackAsItself) {
+        SaveNewNote(text.ansi, length, false, result);
         return;
     }
     // ANSI text that would read back as another kind (it begins with a mark,
-    // or is valid UTF-8) is kept as marked UTF-8, which reads back exactly.
+    // even a mark alone, or is valid UTF-8) is kept as marked UTF-8, which
+    // reads back exactly when its Unicode form holds every byte.
     static char16_t wide[kClipboardTextLimit];
     size_t units = AnsiToUnicode(text.ansi, length, wide, kClipboardTextLimit);
+    if (!AnsiSurvivesUnicode(text.ansi, length, wide, units)) {
+        result.status = PasteStatus::NotKeptExactly;
+        return;
+    }
     SaveUnicodeText(wide, units, result);
 }
 
@@ -205,6 +235,15 @@ bool PasteMessage(const PasteResult &result, wchar_t *out, size_t outSize) {
     case PasteStatus::NothingToSave:
         text = "The Clipboard text is empty: there is nothing to save.";
         break;
+    case PasteStatus::HoldsEndOfFile:
+        text = "ERROR: The Clipboard text holds the end-of-file character (0x1A), which ends "
+               "the text of a note file.\n\nThe data has not been pasted/saved.";
+        break;
+    case PasteStatus::NotKeptExactly:
+        text = "ERROR: The Clipboard text holds bytes that are no character of the system's "
+               "code page, or half a Unicode character, which a note file cannot keep as they "
+               "are.\n\nThe data has not been pasted/saved.";
+        break;
     case PasteStatus::NoFreeSlot:
         text = "ERROR: No free slots. Free some slots and try again.";
         break;
@@ -231,12 +270,17 @@ void NoteTextAsUnicode(const NoteRecord &note, char16_t (&text)[kNoteTextSize]) 
 }
 
 void NoteTextAsAnsi(const NoteRecord &note, char *out, size_t outSize) {
+    // Never half a character at the end, which list boxes may misread:
+    // Wine's UTF-8 conversion takes a lone lead byte's terminator with it.
     if (!note.utf8) {
-        // Never half a character at the end, which list boxes may misread:
-        // Wine's UTF-8 conversion takes a lone lead byte's terminator with it.
         FixedText text(out, outSize);
         text.add(note.text);
-        if (outSize > 0) out[WholeAnsiOrUtf8Length(out, text.length(), NoteKind::Ansi)] = '\0';
+        if (outSize == 0) return;
+        size_t length = text.length();
+        size_t whole = WholeAnsiOrUtf8Length(out, length, NoteKind::Ansi);
+        // A note of one broken character shows it as '?' rather than a blank row.
+        if (whole == 0 && length > 0) out[whole++] = '?';
+        out[whole] = '\0';
         return;
     }
     static char16_t wide[kNoteTextSize];

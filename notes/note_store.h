@@ -14,6 +14,8 @@ enum class PasteStatus {
     Saved,
     ClipboardFailed, // see `clipboard`
     NothingToSave,
+    HoldsEndOfFile, // the text holds 0x1A, where a note file's text ends
+    NotKeptExactly, // no note file would give back every byte or character
     NoFreeSlot,
     OpenFailed,  // `path` could not be created
     WriteFailed, // `path` could not be written; it has been removed
@@ -28,8 +30,9 @@ struct PasteResult {
 // Saves the clipboard text as a new note in the lowest slot that has no file
 // and reloads the notes. Text that the ANSI code page holds exactly is stored
 // as ANSI text, as always; any other text, and ANSI text that would read back
-// as another kind, as UTF-8 behind the UTF-8 mark. A text that is empty or
-// would load empty is not saved. Says nothing: see PasteMessage.
+// as another kind, as UTF-8 behind the UTF-8 mark. A text that would not load
+// back exactly (empty, holding 0x1A, or with no exact form) is not saved, and
+// no file is written for it. Says nothing: see PasteMessage.
 PasteResult PasteNewNote();
 
 // What to tell the user about a paste; false when there is nothing to say.
@@ -37,6 +40,6 @@ bool PasteMessage(const PasteResult &result, wchar_t *out, size_t outSize);
 
 // A Unicode note's exact text (kept as UTF-8 once loaded) as Unicode.
 void NoteTextAsUnicode(const NoteRecord &note, char16_t (&text)[kNoteTextSize]);
-// Any note's text as the ANSI code page shows it: an ANSI note's bytes without
-// an incomplete last character.
+// Any note's text as the ANSI code page shows it, as much as `out` holds, and
+// always whole characters: never half of one at the end.
 void NoteTextAsAnsi(const NoteRecord &note, char *out, size_t outSize);

@@ -104,13 +104,14 @@ void FillNoteLists(HWND window) {
     HWND indexList = Control(window, IDC_INDEX_LIST);
     SendMessageA(noteList, LB_RESETCONTENT, 0, 0);
     SendMessageA(indexList, LB_RESETCONTENT, 0, 0);
-    static char ansi[2 * kNoteTextSize]; // a double-byte code page may need two per character
+    // A row of whole characters, with room left for the index suffix.
+    static char ansi[kNoteTextSize];
     static char display[kRowBufferSize];
     static char indexRow[kRowBufferSize];
     for (const NoteRecord &record : g_app.notes.records) {
         if (record.text[0] == '\0') continue;
         NoteTextAsAnsi(record, ansi, sizeof(ansi));
-        MakeDisplayText(ansi, display, kNoteTextSize); // room left for the index suffix
+        MakeDisplayText(ansi, display, sizeof(ansi));
         LRESULT row = SendMessageA(noteList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(display));
         if (row >= 0) SendMessageA(noteList, LB_SETITEMDATA, row, record.slot);
         MakeIndexRow(display, record.slot, indexRow, sizeof(indexRow));

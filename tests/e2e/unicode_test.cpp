@@ -146,10 +146,11 @@ TEST_F(Unicode, TheOwnersTextDecidesAndEditorsUnicodeNotesReadBack) {
     pasteAndClose();
     EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot1.txt"),
               kMark + "\303\257\302\273\302\277Caf\303\251");
-    // A text that would load empty is refused.
-    SetClipboardText("\032after");
+    // A text that would load cut at its 0x1A is refused, and says why.
+    SetClipboardText("before\032after");
     q.Command(IDM_PASTE_NOTE);
-    EXPECT_EQ(q.AnswerNext(IDOK).text, "The Clipboard text is empty: there is nothing to save.");
+    EXPECT_EQ(q.AnswerNext(IDOK).text.rfind("ERROR: The Clipboard text holds the end-of-file", 0),
+              0u);
     EXPECT_FALSE(Exists(folder + "QuilletSlot2.txt"));
     ASSERT_TRUE(WaitShown(q, "Copy Note"));
     // Each row shows its text as well as the code page can (the list sorts them).
