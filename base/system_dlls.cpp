@@ -18,7 +18,9 @@ FARPROC SystemDllProcedure(const wchar_t *dll, const char *procedure) {
 
 void WindowsProgramPath(const wchar_t *name, wchar_t *path, size_t pathSize) {
     wchar_t folder[MAX_PATH] = {};
-    UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
+    // The system's own: on a Remote Desktop server the Windows folder may be
+    // a private one of the user's, which holds no programs.
+    UINT length = GetSystemWindowsDirectoryW(folder, MAX_PATH);
     WideText full(path, pathSize);
     if (length == 0 || length >= MAX_PATH) return;
     full.add(folder, length);

@@ -13,6 +13,6 @@ void RestrictDllSearchToSystem32();
 // process; null when it cannot be had.
 FARPROC SystemDllProcedure(const wchar_t *dll, const char *procedure);
 
-// The full path of a program in the Windows folder (`name` as "explorer.exe");
+// The full path of a program in the system's Windows folder (`name` as "explorer.exe");
 // empty when the path cannot be had whole.
 void WindowsProgramPath(const wchar_t *name, wchar_t *path, size_t pathSize);

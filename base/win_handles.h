@@ -197,10 +197,16 @@ struct DestroyMenuFree {
     void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
 
+struct FindCloseFree {
+    void operator()(HANDLE search) const { FindClose(search); }
+};
+
 using IconHandle = Owned<HICON, DestroyIconFree>;
 using BrushHandle = Owned<HBRUSH, DeleteObjectFree>;
 using BitmapHandle = Owned<HBITMAP, DeleteObjectFree>;
 using MenuHandle = Owned<HMENU, DestroyMenuFree>; // submenus go with their menu
+// A FindFirstFileW search; give it null, not INVALID_HANDLE_VALUE, for none.
+using FindHandle = Owned<HANDLE, FindCloseFree>;
 
 // COM on this thread for the owner's lifetime (single-threaded apartment).
 class ComApartment {

@@ -71,10 +71,12 @@ bool ReadLinkTarget(const wchar_t *linkPath, wchar_t (&target)[kLinkTargetSize])
     return SUCCEEDED(object.link->GetPath(target, kLinkTargetSize, nullptr, 0));
 }
 
+// A link's item list names its target as the disk does, so the program's own
+// path is compared in that spelling: it may have been started by another.
 bool LinkPointsToProgram(const wchar_t *linkPath) {
     wchar_t target[kLinkTargetSize] = {};
     wchar_t exe[kLinkTargetSize];
-    ExecutablePath(exe);
+    CanonicalExecutablePath(exe);
     return ReadLinkTarget(linkPath, target) && std::wcscmp(target, exe) == 0;
 }
 
@@ -87,7 +89,7 @@ BOOL DeleteProgramLink(HWND, const wchar_t *location) {
 
 bool WriteProgramLink(const wchar_t *linkPath) {
     wchar_t exe[kLinkTargetSize];
-    ExecutablePath(exe);
+    CanonicalExecutablePath(exe);
     wchar_t workingFolder[kLinkTargetSize];
     WorkingFolderOf(exe, workingFolder, kLinkTargetSize);
     return WriteLink(linkPath, exe, workingFolder);

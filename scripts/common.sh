@@ -18,6 +18,7 @@ quillet_need_packages() {
     command -v python3 >/dev/null || missing="$missing python3"
     [ -f /usr/src/googletest/CMakeLists.txt ] || missing="$missing googletest"
     command -v clang++ >/dev/null || missing="$missing clang"
+    [ -f /usr/share/i18n/locales/de_DE ] || missing="$missing locales"
     ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 || missing="$missing libclang-rt-dev"
     [ -z "$missing" ] && return 0
     if [ "$(id -u)" = 0 ]; then
@@ -131,6 +132,19 @@ quillet_lock_build() {
     fi
 }
 
+# Two locales of the build's own (no root, nothing system-wide), so that a
+# test can be a German user on an English system: Wine takes the system's
+# locale from LC_CTYPE and the user's from LC_MESSAGES, each only if it exists.
+quillet_locales() {
+    local dir="$1/locales" name
+    mkdir -p "$dir"
+    for name in en_US de_DE; do
+        [ -f "$dir/$name.UTF-8/LC_CTYPE" ] && continue
+        localedef -i "$name" -f UTF-8 "$dir/$name.UTF-8" >/dev/null 2>&1 ||
+            [ -f "$dir/$name.UTF-8/LC_CTYPE" ] || { echo "Could not make the $name.UTF-8 locale" >&2; return 1; }
+    done
+}
+
 # Builds into BUILD, then starts a private Xvfb and BUILD's Wine prefix with a
 # warm server; both are stopped when the calling script exits.
 quillet_rig() {
@@ -138,6 +152,7 @@ quillet_rig() {
     mkdir -p "$build"
     quillet_lock_build "$build"
     quillet_build "$build" ON
+    quillet_locales "$build"
     quillet_stop_on_exit
     quillet_start_xvfb
     quillet_prefix "$build/wineprefix"

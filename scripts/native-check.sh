@@ -9,7 +9,7 @@ CC=clang CXX=clang++ cmake -S "$ROOT/tests/native" -B "$BUILD" -DCMAKE_BUILD_TYP
     || { cat "$BUILD.configure.log"; exit 1; }
 cmake --build "$BUILD" -j"$(nproc)"
 "$BUILD/native_unit_tests" --gtest_brief=1
-for target in text_mode rows names unicode; do
+for target in text_mode names unicode; do
     work="$BUILD/corpus-$target"
     rm -rf "$work"; mkdir -p "$work"
     cp "$ROOT/tests/fuzz/corpus/$target/"* "$work/"
@@ -18,4 +18,4 @@ for target in text_mode rows names unicode; do
         || { tail -40 "$BUILD/fuzz_$target.log"; exit 1; }
     grep -E "stat::number_of_executed_units|stat::new_units_added" "$BUILD/fuzz_$target.log" || true
 done
-echo "native checks: 4 fuzz targets ran clean"
+echo "native checks: 3 fuzz targets ran clean"

@@ -36,6 +36,17 @@ foreach(field MajorOSystemVersion MinorOSystemVersion MajorSubsystemVersion Mino
     message(FATAL_ERROR "${field} of ${EXE} is '${value}', not that of Windows 7 (6.1)")
   endif()
 endforeach()
+# Address-space randomisation at any address, data never run, and aware of
+# Remote Desktop servers, which otherwise give the program a private Windows
+# folder of the user's own.
+string(REGEX MATCH "DllCharacteristics[ \t]+([0-9a-fA-F]+)" found "${dump}")
+math(EXPR flags "0x${CMAKE_MATCH_1}")
+foreach(flag 0x0020 0x0040 0x0100 0x8000)
+  math(EXPR has "${flags} & ${flag}")
+  if(has EQUAL 0)
+    message(FATAL_ERROR "DllCharacteristics of ${EXE} is ${CMAKE_MATCH_1}, without ${flag}")
+  endif()
+endforeach()
 file(SIZE ${EXE} size)
 if(size GREATER 98304)
   message(FATAL_ERROR "Quillet.exe is ${size} bytes, over 96 KiB")

@@ -12,7 +12,3 @@ void MakeDisplayText(const char *noteText, char *out, size_t outSize);
 
 // The hidden index row: display text, "#", two or more digits of the slot.
 void MakeIndexRow(const char *displayText, int32_t slot, char *out, size_t outSize);
-
-// The slot number at the end of an index row: the digits after its last '#',
-// looking at no more than the row's last 25 characters, read as atoi reads.
-int32_t SlotFromRowText(const char *row);

@@ -1,6 +1,8 @@
 // The first-run acceptance and the Links dialog with real shell links.
 #include "driver.h"
+#include "base/program_path.h"
 #include "res/resource.h"
+#include "support/wide_text.h"
 #include <objbase.h>
 #include <shlobj.h>
 #include <gtest/gtest.h>
@@ -229,4 +231,31 @@ TEST_F(LinksDialog, ProcessCreatesAndDeletesRealShortcuts) {
     // Esc ends the dialog too.
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(WaitFor(3000, [&] { return !IsWindow(dialog); }));
+}
+
+// Started by a short name in capitals, the program still knows its own links:
+// their item lists spell the target as the disk does. (Wine's module path is
+// already spelled so; Windows' is the path as started, hence the first check.)
+TEST_F(LinksDialog, TheProgramsLinksAreItsOwnHoweverItWasStarted) {
+    std::string link = ShellFolder("Desktop") + "\\Quillet [Vantler].lnk";
+    DeleteFileA(link.c_str());
+    std::string folder = FreshFolder("links-spelling"), spelling(MAX_PATH, '\0');
+    spelling.resize(GetShortPathNameA(folder.c_str(), &spelling[0], MAX_PATH));
+    CharUpperBuffA(&spelling[0], static_cast<DWORD>(spelling.size()));
+    ASSERT_NE(spelling, folder);
+    Quillet &q = Start(spelling);
+    ASSERT_NE(q.noteWindow(), nullptr);
+    wchar_t canonical[kExecutablePathSize];
+    CanonicalPath(Wide(q.exePath()).c_str(), canonical);
+    EXPECT_EQ(Narrow(canonical), folder + "Quillet.exe");
+    q.Command(IDM_LINKS);
+    HWND dialog = q.WaitForWindow(LinksTitle());
+    ASSERT_NE(dialog, nullptr);
+    SendMessageA(GetDlgItem(dialog, IDC_LINK_USER_DESKTOP), BM_SETCHECK, BST_CHECKED, 0);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PROCESS, BN_CLICKED), 0);
+    q.AnswerNext(IDYES);
+    EXPECT_EQ(q.AnswerNext(IDOK).text, "Links Processing Complete.");
+    EXPECT_EQ(LinkTarget(link), folder + "Quillet.exe");
+    EXPECT_TRUE(WaitFor(3000, [&] { return Checked(dialog, IDC_LINK_USER_DESKTOP); }));
+    DeleteFileA(link.c_str());
 }
