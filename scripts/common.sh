@@ -16,6 +16,7 @@ quillet_need_packages() {
     command -v xdotool >/dev/null || missing="$missing xdotool"
     command -v xclip >/dev/null || missing="$missing xclip"
     command -v python3 >/dev/null || missing="$missing python3"
+    command -v git >/dev/null || missing="$missing git"
     [ -f /usr/src/googletest/CMakeLists.txt ] || missing="$missing googletest"
     command -v clang++ >/dev/null || missing="$missing clang"
     [ -f /usr/share/i18n/locales/de_DE ] || missing="$missing locales"
