@@ -47,7 +47,7 @@ int RunQuillet(HINSTANCE instance) {
     ReadMenuShowDelay();
     LoadNotes();
     HWND noteWindow =
-        CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_NOTE_WINDOW), nullptr, MainWindowProc, 0);
+        CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_NOTE_WINDOW), nullptr, MainWindowProc, 0);
     if (!noteWindow) {
         ShowMessage(nullptr, "ERROR: could not create dialog.");
         return kExitEarly;

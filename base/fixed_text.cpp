@@ -53,3 +53,4 @@ template <class Char> BasicFixedText<Char> &BasicFixedText<Char>::addNumber(int6
 
 template class BasicFixedText<char>;
 template class BasicFixedText<wchar_t>;
+template class BasicFixedText<char16_t>;

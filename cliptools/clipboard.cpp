@@ -81,14 +81,13 @@ ClipboardStatus ReadUnicodeText(ClipboardTextAction action, void *context) {
     ClipboardContent text;
     text.wide = static_cast<const char16_t *>(lock.data());
     text.wideLength = UnitsBeforeTerminator(text.wide, size / sizeof(char16_t));
-    // Its ANSI form would not fit either: the same refusal as ever.
+    // No form of a note holds more units than this.
     if (text.wideLength + 1 > kClipboardTextLimit) return ClipboardStatus::TooBig;
-    // Room for any text of that length, so that an exact one is never
-    // mistaken for an inexact one only because it is long.
-    static char ansi[2 * kClipboardTextLimit];
+    // The ANSI form is offered only when it is exact and within the limit;
+    // a text whose ANSI form is too long may still fit as Unicode.
+    static char ansi[kClipboardTextLimit];
     size_t bytes = 0;
     if (ToAnsiExactly(text.wide, text.wideLength, ansi, sizeof(ansi), bytes)) {
-        if (bytes + 1 > kClipboardTextLimit) return ClipboardStatus::TooBig;
         text.ansi = ansi;
         text.ansiBlockSize = bytes + 1;
     }

@@ -11,6 +11,9 @@ constexpr size_t kMaxUnits = 4096;
 const wchar_t *Wide(const char16_t *text) {
     return reinterpret_cast<const wchar_t *>(text);
 }
+wchar_t *Wide(char16_t *text) {
+    return reinterpret_cast<wchar_t *>(text);
+}
 } // namespace
 
 bool ToAnsiExactly(const char16_t *text, size_t length, char *out, size_t outSize, size_t &bytes) {
@@ -54,35 +57,56 @@ bool AnsiIsUtf8() {
     return GetACP() == CP_UTF8;
 }
 
-namespace {
-// Bytes of the ANSI form of the first `units` units; written to `out` when it
-// has `room` for them, only counted when `out` is null.
-size_t AnsiFormOf(const char16_t *text, size_t units, char *out, size_t room) {
-    if (units == 0 || units > INT_MAX || room > INT_MAX) return 0;
-    int bytes = WideCharToMultiByte(CP_ACP, 0, Wide(text), static_cast<int>(units), out,
-                                    static_cast<int>(room), nullptr, nullptr);
-    return bytes > 0 ? static_cast<size_t>(bytes) : 0;
-}
-} // namespace
-
 void ToAnsiForDisplay(const char16_t *text, char *out, size_t outSize) {
     if (outSize == 0) return;
     size_t length = 0;
     while (text[length] != u'\0')
         ++length;
-    size_t room = outSize - 1, units = length;
-    if (AnsiFormOf(text, length, nullptr, 0) > room) {
-        // The longest run of whole characters whose form fits, found by
-        // halves: a form cut at a byte count could end in half a character.
-        size_t fits = 0, tooLong = length;
-        while (tooLong - fits > 1) {
-            size_t middle = fits + (tooLong - fits) / 2;
-            (AnsiFormOf(text, middle, nullptr, 0) <= room ? fits : tooLong) = middle;
-        }
-        units = fits;
-        if (units > 0 && text[units - 1] >= 0xD800 && text[units - 1] <= 0xDBFF &&
-            text[units] >= 0xDC00 && text[units] <= 0xDFFF)
-            --units; // never half a pair
+    int bytes = length == 0 || length > INT_MAX || outSize > INT_MAX
+                    ? 0
+                    : WideCharToMultiByte(CP_ACP, 0, Wide(text), static_cast<int>(length), out,
+                                          static_cast<int>(outSize - 1), nullptr, nullptr);
+    out[bytes > 0 ? bytes : 0] = '\0';
+}
+
+namespace {
+// One character of the code page at `text` (a lead byte and its trail byte,
+// or one byte), or U+FFFD for its first byte when the code page has no
+// character there. Returns the bytes taken.
+size_t ShowOneAnsiCharacter(const char *text, size_t length, char16_t *out, size_t &units) {
+    size_t bytes = IsAnsiLeadByte(static_cast<unsigned char>(text[0])) && length > 1 ? 2 : 1;
+    wchar_t wide[2];
+    int made =
+        MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text, static_cast<int>(bytes), wide, 2);
+    if (made <= 0) {
+        out[0] = u'\xFFFD';
+        units = 1;
+        return 1;
     }
-    out[AnsiFormOf(text, units, out, room)] = '\0';
+    std::memcpy(out, wide, static_cast<size_t>(made) * sizeof(wchar_t));
+    units = static_cast<size_t>(made);
+    return bytes;
+}
+} // namespace
+
+size_t AnsiToUnicodeShown(const char *text, size_t length, char16_t *out, size_t outSize) {
+    if (outSize == 0) return 0;
+    // Almost every note is all characters of the code page: one call.
+    int whole =
+        length == 0 || length > INT_MAX || outSize > INT_MAX
+            ? 0
+            : MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text, static_cast<int>(length),
+                                  Wide(out), static_cast<int>(outSize - 1));
+    size_t written = whole > 0 ? static_cast<size_t>(whole) : 0;
+    for (size_t i = 0; whole <= 0 && i < length;) {
+        char16_t one[2];
+        size_t units = 0;
+        size_t taken = ShowOneAnsiCharacter(text + i, length - i, one, units);
+        if (written + units + 1 > outSize) break;
+        std::memcpy(out + written, one, units * sizeof(char16_t));
+        written += units;
+        i += taken;
+    }
+    out[written] = u'\0';
+    return written;
 }

@@ -20,6 +20,11 @@ bool IsAnsiLeadByte(unsigned char byte);
 // ANSI text and UTF-8 are then the same bytes.
 bool AnsiIsUtf8();
 
-// The text as well as the ANSI code page can show it ('?' for the rest): as
-// many whole characters as outSize - 1 bytes hold, always terminated.
+// The text as well as the ANSI code page can spell it ('?' for the rest),
+// always terminated; empty when its form does not fit in outSize - 1 bytes.
 void ToAnsiForDisplay(const char16_t *text, char *out, size_t outSize);
+
+// ANSI bytes as the characters they are: a byte that starts no character of
+// the code page (a lone lead byte included) shows as U+FFFD. Writes at most
+// outSize - 1 units, always terminated, and returns how many it wrote.
+size_t AnsiToUnicodeShown(const char *text, size_t length, char16_t *out, size_t outSize);

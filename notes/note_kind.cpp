@@ -27,14 +27,9 @@ NoteFileKind NoteKindOf(const char *bytes, size_t length, bool cut) {
 
 size_t WholeCharacterLength(const char *text, size_t length, NoteKind kind,
                             LeadBytePredicate isLeadByte) {
-    if (kind == NoteKind::Utf8) {
-        // Dropping a cut-off sequence may leave a lead byte at the end that is
-        // now cut off itself ("E3 CB" leaves "E3"): drop until none is.
-        size_t whole = length;
-        while ((length = ShapeOfUtf8(text, whole).complete) < whole)
-            whole = length;
-        return whole;
-    }
+    // Only a sequence that the end cut off goes; a broken byte before it stays
+    // and reads as in any note, so a cut never empties a note.
+    if (kind == NoteKind::Utf8) return ShapeOfUtf8(text, length).complete;
     if (kind != NoteKind::Ansi || !isLeadByte) return length;
     // Trail bytes may look like lead bytes, so walk from the start.
     size_t i = 0;
@@ -65,6 +60,26 @@ size_t DecodeUtf16Note(const char *bytes, size_t size, bool bigEndian, bool cut,
         out[written++] = c;
     }
     if (cut && written > 0 && out[written - 1] >= 0xD800 && out[written - 1] <= 0xDBFF) --written;
+    // The odd last byte of a whole file is a broken unit, shown as any broken
+    // text is: a file with bytes after its mark is never an empty note.
+    if (!cut && i == units && size % 2 == 1 && written + 1 < outSize) out[written++] = u'\xFFFD';
     out[written] = u'\0';
     return written;
+}
+
+size_t EncodeUtf16LeNote(const char16_t *text, size_t length, char *out, size_t outSize) {
+    size_t size = 0;
+    auto put = [&](char16_t unit) {
+        if (size + 2 <= outSize) {
+            out[size] = static_cast<char>(unit & 0xFF);
+            out[size + 1] = static_cast<char>(unit >> 8);
+        }
+        size += 2;
+    };
+    put(0xFEFF);
+    for (size_t i = 0; i < length; ++i) {
+        if (text[i] == u'\n') put(u'\r');
+        put(text[i]);
+    }
+    return size;
 }

@@ -25,8 +25,13 @@ size_t WholeCharacterLength(const char *text, size_t length, NoteKind kind,
                             LeadBytePredicate isLeadByte);
 
 // Reads UTF-16 note bytes (after the mark) as text mode reads bytes: CR LF
-// becomes LF and U+001A ends the text. An odd last byte is dropped, and when
-// `cut`, a high surrogate whose pair was cut off. Writes at most outSize - 1
-// units, always terminated, and returns how many it wrote.
+// becomes LF and U+001A ends the text. When `cut`, a high surrogate whose
+// pair was cut off is dropped; otherwise an odd last byte reads as U+FFFD. Writes at most outSize -
+// 1 units, always terminated, and returns how many it wrote.
 size_t DecodeUtf16Note(const char *bytes, size_t size, bool bigEndian, bool cut, char16_t *out,
                        size_t outSize);
+
+// The stored form of a text as a UTF-16 LE note: the mark, then each unit,
+// each LF as CR LF, so that DecodeUtf16Note gives the text back. Writes what
+// fits in `outSize` bytes and returns the size of the whole form.
+size_t EncodeUtf16LeNote(const char16_t *text, size_t length, char *out, size_t outSize);

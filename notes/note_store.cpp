@@ -78,14 +78,9 @@ bool SlotIsFree(const wchar_t *path) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-// Saves a new note in the lowest free slot: `text` is ANSI text, or UTF-8
-// text that the file then marks as such.
-void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result) {
-    if (length == 0) {
-        // An empty file would hold its slot for ever without being listed.
-        result.status = PasteStatus::NothingToSave;
-        return;
-    }
+// Saves a new note in the lowest free slot: `stored` is the file's whole
+// content, in whichever form the text is kept.
+void SaveNewNote(const char *stored, size_t size, PasteResult &result) {
     wchar_t *path = result.path;
     int32_t slot = 0;
     for (; slot < kMaxNotes; ++slot) {
@@ -102,13 +97,7 @@ void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result
         result.status = PasteStatus::OpenFailed;
         return;
     }
-    // The mark and at most 4095 bytes, each LF of which becomes CR LF.
-    static char stored[kUtf8MarkSize + 2 * kNoteTextSize];
-    size_t markSize = utf8 ? kUtf8MarkSize : 0;
-    std::memcpy(stored, kUtf8Mark, markSize);
-    size_t size =
-        markSize + EncodeTextMode(text, length, stored + markSize, sizeof(stored) - markSize);
-    bool written = size < sizeof(stored) && WriteAllBytes(file.get(), stored, size);
+    bool written = WriteAllBytes(file.get(), stored, size);
     bool closed = file.reset();
     if (!written || !closed) {
         // A half-written file must not pass for a saved note.
@@ -120,22 +109,49 @@ void SaveNewNote(const char *text, size_t length, bool utf8, PasteResult &result
     LoadNotes();
 }
 
+// The mark and at most 4095 bytes, each LF of which becomes CR LF; or as
+// UTF-16, the mark and at most kUtf16UnitLimit units, each LF as CR LF.
+char g_stored[kUtf8MarkSize + 2 * kNoteTextSize];
+
+// ANSI text, or UTF-8 text that the file then marks as such.
+void SaveTextModeNote(const char *text, size_t length, bool utf8, PasteResult &result) {
+    if (length == 0) {
+        // An empty file would hold its slot for ever without being listed.
+        result.status = PasteStatus::NothingToSave;
+        return;
+    }
+    size_t markSize = utf8 ? kUtf8MarkSize : 0;
+    std::memcpy(g_stored, kUtf8Mark, markSize);
+    size_t size =
+        markSize + EncodeTextMode(text, length, g_stored + markSize, sizeof(g_stored) - markSize);
+    if (size >= sizeof(g_stored)) {
+        result.status = PasteStatus::WriteFailed;
+        return;
+    }
+    SaveNewNote(g_stored, size, result);
+}
+
+// Unicode text in the first form that loads it whole: marked UTF-8 within
+// the load limit, else marked UTF-16 LE within its unit limit.
 void SaveUnicodeText(const char16_t *wide, size_t units, PasteResult &result) {
     if (HasUnpairedSurrogate(wide, units)) {
-        // UTF-8 has no form for half a pair: it would come back as U+FFFD.
+        // Neither form keeps half a pair: it would come back as U+FFFD.
         result.status = PasteStatus::NotKeptExactly;
         return;
     }
-    // The mark, the text and a terminator must fit a note's buffer, so that it
-    // loads whole.
     static char utf8[kNoteTextSize];
     size_t length = Utf16ToUtf8(wide, units, utf8, sizeof(utf8));
-    if (kUtf8MarkSize + length + 1 > kNoteTextSize) {
+    // The mark, the text and a terminator must fit a note's buffer.
+    if (kUtf8MarkSize + length + 1 <= kNoteTextSize) {
+        SaveTextModeNote(utf8, length, true, result);
+        return;
+    }
+    if (units > kUtf16UnitLimit) {
         result.status = PasteStatus::ClipboardFailed;
         result.clipboard = ClipboardStatus::TooBig;
         return;
     }
-    SaveNewNote(utf8, length, true, result);
+    SaveNewNote(g_stored, EncodeUtf16LeNote(wide, units, g_stored, sizeof(g_stored)), result);
 }
 
 // The end-of-file character ends a note file's text when it is read.
@@ -174,7 +190,7 @@ void SaveClipboardText(const ClipboardContent &text, PasteResult &result) {
     bool readsBackAsItself = kind.kind == NoteKind::Ansi ||
                              (kind.kind == NoteKind::Utf8 && kind.markSize == 0 && AnsiIsUtf8());
     if (readsBackAsItself) {
-        SaveNewNote(text.ansi, length, false, result);
+        SaveTextModeNote(text.ansi, length, false, result);
         return;
     }
     // ANSI text that would read back as another kind (it begins with a mark,
@@ -269,21 +285,12 @@ void NoteTextAsUnicode(const NoteRecord &note, char16_t (&text)[kNoteTextSize]) 
     Utf8ToUtf16(note.text, std::strlen(note.text), text, kNoteTextSize);
 }
 
-void NoteTextAsAnsi(const NoteRecord &note, char *out, size_t outSize) {
-    // Never half a character at the end, which list boxes may misread:
-    // Wine's UTF-8 conversion takes a lone lead byte's terminator with it.
-    if (!note.utf8) {
-        FixedText text(out, outSize);
-        text.add(note.text);
-        if (outSize == 0) return;
-        size_t length = text.length();
-        size_t whole = WholeAnsiOrUtf8Length(out, length, NoteKind::Ansi);
-        // A note of one broken character shows it as '?' rather than a blank row.
-        if (whole == 0 && length > 0) out[whole++] = '?';
-        out[whole] = '\0';
-        return;
-    }
-    static char16_t wide[kNoteTextSize];
-    NoteTextAsUnicode(note, wide);
-    ToAnsiForDisplay(wide, out, outSize);
+size_t NoteTextAsShown(const NoteRecord &note, char16_t *out, size_t outSize) {
+    size_t length = 0;
+    while (length < sizeof(note.text) && note.text[length] != '\0')
+        ++length;
+    // The program's own decoder for UTF-8: the system's may read past a
+    // broken last character.
+    if (note.utf8 || AnsiIsUtf8()) return Utf8ToUtf16(note.text, length, out, outSize);
+    return AnsiToUnicodeShown(note.text, length, out, outSize);
 }

@@ -30,7 +30,8 @@ struct PasteResult {
 // Saves the clipboard text as a new note in the lowest slot that has no file
 // and reloads the notes. Text that the ANSI code page holds exactly is stored
 // as ANSI text, as always; any other text, and ANSI text that would read back
-// as another kind, as UTF-8 behind the UTF-8 mark. A text that would not load
+// as another kind, as UTF-8 behind the UTF-8 mark, or as UTF-16 LE behind its
+// mark when only that form fits. A text that would not load
 // back exactly (empty, holding 0x1A, or with no exact form) is not saved, and
 // no file is written for it. Says nothing: see PasteMessage.
 PasteResult PasteNewNote();
@@ -40,6 +41,7 @@ bool PasteMessage(const PasteResult &result, wchar_t *out, size_t outSize);
 
 // A Unicode note's exact text (kept as UTF-8 once loaded) as Unicode.
 void NoteTextAsUnicode(const NoteRecord &note, char16_t (&text)[kNoteTextSize]);
-// Any note's text as the ANSI code page shows it, as much as `out` holds, and
-// always whole characters: never half of one at the end.
-void NoteTextAsAnsi(const NoteRecord &note, char *out, size_t outSize);
+// Any note's characters as UTF-16, decoded from its own bytes: a byte that
+// is no character of its kind shows as U+FFFD. Writes at most outSize - 1
+// units, always terminated, and returns how many.
+size_t NoteTextAsShown(const NoteRecord &note, char16_t *out, size_t outSize);

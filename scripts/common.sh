@@ -133,13 +133,14 @@ quillet_lock_build() {
     fi
 }
 
-# Two locales of the build's own (no root, nothing system-wide), so that a
-# test can be a German user on an English system: Wine takes the system's
-# locale from LC_CTYPE and the user's from LC_MESSAGES, each only if it exists.
+# Locales of the build's own (no root, nothing system-wide): a German user on
+# an English system (Wine takes the system's locale from LC_CTYPE and the
+# user's from LC_MESSAGES, each only if it exists), and one for each code page
+# the note store's properties run under.
 quillet_locales() {
     local dir="$1/locales" name
     mkdir -p "$dir"
-    for name in en_US de_DE; do
+    for name in en_US de_DE ja_JP hi_IN zh_CN ko_KR zh_TW ru_RU; do
         [ -f "$dir/$name.UTF-8/LC_CTYPE" ] && continue
         localedef -i "$name" -f UTF-8 "$dir/$name.UTF-8" >/dev/null 2>&1 ||
             [ -f "$dir/$name.UTF-8/LC_CTYPE" ] || { echo "Could not make the $name.UTF-8 locale" >&2; return 1; }

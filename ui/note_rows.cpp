@@ -1,19 +1,24 @@
 #include "note_rows.h"
 #include "../base/fixed_text.h"
 
-void MakeDisplayText(const char *noteText, char *out, size_t outSize) {
-    if (outSize == 0) return;
-    size_t i = 0;
-    for (; noteText[i] != '\0' && i + 1 < outSize; ++i) {
-        char c = noteText[i];
-        out[i] = (c == '\r' || c == '\n' || c == '\t') ? '_' : c;
+size_t MakeDisplayText(const char16_t *note, size_t length, char16_t *out, size_t outSize) {
+    if (outSize == 0) return 0;
+    size_t shown = length < outSize - 1 ? length : outSize - 1;
+    // A high surrogate whose low half would be cut off goes with it.
+    if (shown < length && shown > 0 && note[shown - 1] >= 0xD800 && note[shown - 1] <= 0xDBFF &&
+        note[shown] >= 0xDC00 && note[shown] <= 0xDFFF)
+        --shown;
+    for (size_t i = 0; i < shown; ++i) {
+        char16_t c = note[i];
+        out[i] = (c == u'\r' || c == u'\n' || c == u'\t') ? u'_' : c;
     }
-    out[i] = '\0';
+    out[shown] = u'\0';
+    return shown;
 }
 
-void MakeIndexRow(const char *displayText, int32_t slot, char *out, size_t outSize) {
-    FixedText row(out, outSize);
-    row.add(displayText).add('#');
-    if (slot < 10) row.add('0');
+void MakeIndexRow(const char16_t *displayText, int32_t slot, char16_t *out, size_t outSize) {
+    BasicFixedText<char16_t> row(out, outSize);
+    row.add(displayText).add(u'#');
+    if (slot < 10) row.add(u'0');
     row.addNumber(slot);
 }

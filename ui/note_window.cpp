@@ -99,24 +99,25 @@ void OnShowManage(HWND window) {
 
 } // namespace
 
+// Rows are made here as UTF-16 from each note's own bytes and given to the
+// list boxes as Unicode, so that the system never converts a row itself.
 void FillNoteLists(HWND window) {
     HWND noteList = Control(window, IDC_NOTE_LIST);
     HWND indexList = Control(window, IDC_INDEX_LIST);
-    SendMessageA(noteList, LB_RESETCONTENT, 0, 0);
-    SendMessageA(indexList, LB_RESETCONTENT, 0, 0);
-    // A row of whole characters, with room left for the index suffix.
-    static char ansi[kNoteTextSize];
-    static char display[kRowBufferSize];
-    static char indexRow[kRowBufferSize];
+    SendMessageW(noteList, LB_RESETCONTENT, 0, 0);
+    SendMessageW(indexList, LB_RESETCONTENT, 0, 0);
+    static char16_t shown[kNoteHeldSize];
+    static char16_t display[kRowUnits + 1];
+    static char16_t indexRow[kRowBufferSize];
     for (const NoteRecord &record : g_app.notes.records) {
         if (record.text[0] == '\0') continue;
-        NoteTextAsAnsi(record, ansi, sizeof(ansi));
-        MakeDisplayText(ansi, display, sizeof(ansi));
-        LRESULT row = SendMessageA(noteList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(display));
-        if (row >= 0) SendMessageA(noteList, LB_SETITEMDATA, row, record.slot);
-        MakeIndexRow(display, record.slot, indexRow, sizeof(indexRow));
-        row = SendMessageA(indexList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(indexRow));
-        if (row >= 0) SendMessageA(indexList, LB_SETITEMDATA, row, record.slot);
+        size_t length = NoteTextAsShown(record, shown, kNoteHeldSize);
+        MakeDisplayText(shown, length, display, kRowUnits + 1);
+        LRESULT row = SendMessageW(noteList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(display));
+        if (row >= 0) SendMessageW(noteList, LB_SETITEMDATA, row, record.slot);
+        MakeIndexRow(display, record.slot, indexRow, kRowBufferSize);
+        row = SendMessageW(indexList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(indexRow));
+        if (row >= 0) SendMessageW(indexList, LB_SETITEMDATA, row, record.slot);
     }
 }
 

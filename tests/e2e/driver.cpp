@@ -380,7 +380,7 @@ std::vector<std::string> ListRows(HWND list) {
     for (LRESULT i = 0; i < count; ++i) {
         std::fill(wide.begin(), wide.end(), L'\0');
         SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, text.data(), static_cast<int>(text.size()),
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), -1, text.data(), static_cast<int>(text.size()),
                             nullptr, nullptr);
         rows.push_back(text.data());
     }

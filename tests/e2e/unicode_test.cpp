@@ -32,8 +32,8 @@ TEST_F(Unicode, PastedTextKeepsEveryCharacterAndCopiesBackExactly) {
     q.Command(IDM_PASTE_NOTE);
     ASSERT_TRUE(WaitShown(q, "Copy Note"));
     EXPECT_EQ(ReadFileBytes(q.folder() + "QuilletSlot0.txt"), kMark + kWorldUtf8 + "\r\r\nnext");
-    // The row shows what the ANSI code page can (best fit and '?').
-    EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"Omega ??? ??__next"}));
+    // The row shows every character as itself, whatever the code page.
+    EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({kWorldUtf8 + "__next"}));
     SetClipboardText("other");
     ChooseRow(q, 0);
     EXPECT_TRUE(WaitForClipboardUnicode(kWorldText + u"\r\nnext"));
@@ -68,9 +68,9 @@ TEST_F(Unicode, AnEditorsUtf8FileListsAndCopiesItsTextAndIsNeverChanged) {
     ASSERT_NE(q.noteWindow(), nullptr);
     q.Tray(WM_LBUTTONUP);
     ASSERT_TRUE(WaitShown(q, "Copy Note"));
-    EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"Gr\xFC\xDF"
-                                                           "e ??_2",
-                                                           "plain \xFC"}));
+    EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({"Gr\xC3\xBC\xC3\x9F"
+                                                           "e \xE6\x97\xA5\xE6\x9C\xAC_2",
+                                                           "plain \xC3\xBC"}));
     SetClipboardText("other");
     ChooseRow(q, 0);
     EXPECT_TRUE(WaitForClipboardUnicode(u"Gr\u00FC\u00DFe \u65E5\u672C\n2"));
@@ -153,24 +153,26 @@ TEST_F(Unicode, TheOwnersTextDecidesAndEditorsUnicodeNotesReadBack) {
               0u);
     EXPECT_FALSE(Exists(folder + "QuilletSlot2.txt"));
     ASSERT_TRUE(WaitShown(q, "Copy Note"));
-    // Each row shows its text as well as the code page can (the list sorts them).
+    // Each row shows its characters (the list sorts them).
     std::vector<std::string> rows = ListRows(List(q));
     auto rowOf = [&](const std::string &text) {
         return static_cast<int>(std::find(rows.begin(), rows.end(), text) - rows.begin());
     };
-    ChooseRow(q, rowOf("\357\273\277Caf\351"));
+    ChooseRow(q, rowOf("\xC3\xAF\xC2\xBB\xC2\xBF"
+                       "Caf\xC3\xA9"));
     EXPECT_TRUE(WaitForClipboardUnicode(u"\u00EF\u00BB\u00BFCaf\u00E9"));
     ASSERT_TRUE(WaitHidden(q));
-    ASSERT_TRUE(ManageCopy(q, rowOf("Omega_x")));
+    ASSERT_TRUE(ManageCopy(q, rowOf("\xCE\xA9mega_x")));
     EXPECT_TRUE(WaitForClipboardUnicode(u"\u03A9mega\nx"));
     ASSERT_TRUE(WaitHidden(q));
-    ASSERT_TRUE(ManageCopy(q, rowOf("Gr\374\337e O")));
+    ASSERT_TRUE(ManageCopy(q, rowOf("Gr\xC3\xBC\xC3\x9F"
+                                    "e \xCE\xA9")));
     EXPECT_TRUE(WaitForClipboardUnicode(u"Gr\u00FC\u00DFe \u03A9"));
     ASSERT_TRUE(WaitHidden(q));
     // An ANSI note goes out as its CF_TEXT bytes with the program's own
     // Unicode form beside them, placed before the system adds CF_LOCALE.
     std::string before = ClipboardText();
-    ASSERT_TRUE(ManageCopy(q, rowOf("Caf\xE9 na\xEFve")));
+    ASSERT_TRUE(ManageCopy(q, rowOf("Caf\xC3\xA9 na\xC3\xAFve")));
     EXPECT_EQ(WaitForClipboardChange(before), "Caf\xE9 na\xEFve");
     EXPECT_EQ(ClipboardFormatOrder(),
               std::vector<UINT>({CF_TEXT, CF_UNICODETEXT, CF_LOCALE, CF_OEMTEXT}));
@@ -209,7 +211,7 @@ TEST_F(CodePageUtf8, NotesWithBrokenEndsListAndCopyWholeCharacters) {
         ASSERT_TRUE(WaitShown(q, "Copy Note")) << show;
         std::vector<std::string> rows = ListRows(List(q));
         ASSERT_EQ(rows.size(), 2u);
-        EXPECT_EQ(rows[0], "abc");
+        EXPECT_EQ(rows[0], "abc\xEF\xBF\xBD") << "the broken byte shows as U+FFFD";
         EXPECT_TRUE(rows[1] == whole) << rows[1].size() << " bytes";
         SetClipboardText("other");
         ChooseRow(q, 1);

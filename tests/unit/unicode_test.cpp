@@ -143,6 +143,8 @@ TEST(NoteKind, ACutDropsOnlyAnIncompleteLastCharacter) {
     // A stray byte early on stays, as in a note that was not cut.
     EXPECT_EQ(WholeCharacterLength("a\xE9z\xC3\xA9", 5, NoteKind::Utf8, nullptr), 5u);
     EXPECT_EQ(WholeCharacterLength("a\xE9z\xE0\xA4", 5, NoteKind::Utf8, nullptr), 3u);
+    // Only the last character goes, even where the one before is broken too.
+    EXPECT_EQ(WholeCharacterLength("\xE3\xE3\xE3", 3, NoteKind::Utf8, nullptr), 2u);
     // A trail byte that looks like a lead byte is still a trail byte.
     EXPECT_EQ(WholeCharacterLength("\x83\x83\x83", 3, NoteKind::Ansi, ShiftJisLead), 2u);
     EXPECT_EQ(WholeCharacterLength("\x83\x83\x83\x83", 4, NoteKind::Ansi, ShiftJisLead), 4u);
@@ -150,7 +152,7 @@ TEST(NoteKind, ACutDropsOnlyAnIncompleteLastCharacter) {
     // UTF-16: CR LF reads as LF, U+001A ends it, an odd byte and a cut pair go.
     EXPECT_EQ(Utf16Note(std::string("h\0\r\0\n\0i\0\x1A\0z\0", 12), false, false), u"h\ni");
     EXPECT_EQ(Utf16Note(std::string("\0h\0\r\0\n\0i\0\x1A\0z", 12), true, false), u"h\ni");
-    EXPECT_EQ(Utf16Note(std::string("\x03\xA9\0", 3), true, false), u"\u03A9");
+    EXPECT_EQ(Utf16Note(std::string("\x03\xA9\0", 3), true, false), u"\u03A9\uFFFD");
     EXPECT_EQ(Utf16Note(std::string("a\0\x3D\xD8", 4), false, true), u"a");
     EXPECT_EQ(Utf16Note(std::string("a\0\x3D\xD8\0\xDE", 6), false, true), u"a\U0001F600");
     EXPECT_EQ(Utf16Note(std::string("\x1A\x04\x1A\x01", 4), false, false), u"\u041A\u011A")

@@ -175,9 +175,9 @@ TEST_F(NoteStoreTest, UnicodeTextIsStoredAsAnsiOnlyWhenTheCodePageHoldsItExactly
     char16_t wide[kNoteTextSize];
     NoteTextAsUnicode(g_app.notes.records[2], wide);
     EXPECT_EQ(std::u16string(wide), u"\u65E5\u672C \U0001F600");
-    char shown[64];
-    NoteTextAsAnsi(g_app.notes.records[2], shown, sizeof(shown));
-    EXPECT_STREQ(shown, "?? ??");
+    char16_t shown[64];
+    NoteTextAsShown(g_app.notes.records[2], shown, 64);
+    EXPECT_EQ(std::u16string(shown), u"\u65E5\u672C \U0001F600");
 }
 
 TEST_F(NoteStoreTest, AnsiTextThatWouldReadBackAsUtf8IsKeptMarked) {
@@ -189,7 +189,7 @@ TEST_F(NoteStoreTest, AnsiTextThatWouldReadBackAsUtf8IsKeptMarked) {
     EXPECT_EQ(std::u16string(wide), u"\u00C3\u00A9t\u00C3\u00A9");
 }
 
-TEST_F(NoteStoreTest, AUtf8NoteMustFitWithItsMarkAndTerminator) {
+TEST_F(NoteStoreTest, AUtf8NoteMustFitWithItsMarkAndTerminatorElseItIsKeptAsUtf16) {
     // 1364 three-byte characters are 4092 bytes: with the mark and a
     // terminator exactly 4096.
     std::u16string fits(1364, u'\u65E5');
@@ -197,9 +197,20 @@ TEST_F(NoteStoreTest, AUtf8NoteMustFitWithItsMarkAndTerminator) {
     EXPECT_EQ(Said(PasteNewNote()), "");
     EXPECT_EQ(ReadFileBytes(Slot(0)).size(), 4095u);
     EXPECT_EQ(std::strlen(g_app.notes.records[0].text), 4092u) << "loads whole";
-    PutUnicode(fits + u"x");
+    // Past it, marked UTF-16 LE holds up to 2046 units, each LF as CR LF.
+    std::u16string wide = fits + u"x\r\n" + std::u16string(679, u'\u65E5');
+    PutUnicode(wide);
+    EXPECT_EQ(Said(PasteNewNote()), "");
+    std::string stored = "\xFF\xFE";
+    for (char16_t c : fits + u"x\r\r\n" + std::u16string(679, u'\u65E5'))
+        stored += std::string{char(c & 0xFF), char(c >> 8)};
+    EXPECT_EQ(ReadFileBytes(Slot(1)), stored);
+    char16_t back[kNoteTextSize];
+    NoteTextAsUnicode(g_app.notes.records[1], back);
+    EXPECT_EQ(std::u16string(back), wide);
+    PutUnicode(wide + u"y");
     EXPECT_EQ(Said(PasteNewNote()), kClipboardTooBigMessage);
-    EXPECT_FALSE(Exists(Slot(1)));
+    EXPECT_FALSE(Exists(Slot(2)));
 }
 
 TEST_F(NoteStoreTest, AnEmptyTextIsNotSaved) {
