@@ -9,12 +9,14 @@
 
 namespace {
 
+// Runs a program in its own folder, as a shortcut or a double click starts
+// it: the folder where a bare name is looked up, on every Wine and Windows.
 bool RunAndWait(const std::string &exe) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
-    std::string line = "\"" + exe + "\"";
-    if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    std::string line = "\"" + exe + "\"", folder = exe.substr(0, exe.rfind('\\') + 1);
+    if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &process))
         return false;
     WaitForSingleObject(process.hProcess, 10000);

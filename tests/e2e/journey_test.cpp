@@ -1,6 +1,7 @@
 // A user's day with real mouse input: clicks on the tray icon, the menus, the
-// list and the buttons of the Wine virtual desktop (1280 x 800, taskbar at the
-// bottom, this program's icon the first from the right).
+// list and the buttons of the Wine virtual desktop (taskbar at the bottom,
+// this program's icon the first from the right). Every click is placed by
+// asking the windows where they are: Wines differ in where a menu opens.
 #include "base/product.h"
 #include "driver.h"
 #include "res/resource.h"
@@ -10,12 +11,16 @@
 
 namespace {
 
-// Where Wine draws the tray menu opened from the icon, and its submenus.
-const POINT kTrayIcon = {1270, 790};
-const int kMenuX = 1150;
-const int kCommonY = 589, kDonateY = 605, kConvertY = 630, kPlainY = 687, kManageY = 712,
-          kPasteY = 728, kExitY = 769;
-const POINT kUpperCase = {990, 671}, kTimeStamp = {840, 760}, kCreateLinks = {960, 614};
+// Items of the tray menu and of its submenus, from their menu's top left.
+const int kMenuX = 73;
+const int kCommonY = 45, kDonateY = 61, kConvertY = 86, kPlainY = 143, kManageY = 168,
+          kPasteY = 184, kExitY = 225;
+const POINT kUpperCase = {36, 52}, kTimeStamp = {50, 84}, kCreateLinks = {67, 36};
+
+// The tray icon, in the middle of the taskbar's last 20 pixels.
+POINT TrayIcon() {
+    return {GetSystemMetrics(SM_CXSCREEN) - 10, GetSystemMetrics(SM_CYSCREEN) - 10};
+}
 
 // Real input through the X server, as a user's mouse gives it: xdotool is a
 // Unix program, which Wine starts like any other.
@@ -39,18 +44,34 @@ void ClickControl(HWND control) {
     Click({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
-void OpenTrayMenu() {
-    Click(kTrayIcon, true);
+// The shown menu's rectangle other than `other`'s (empty for none).
+RECT ShownMenuBesides(const RECT &other) {
+    for (HWND menu = FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu;
+         menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) {
+        RECT rect = WindowRect(menu);
+        if (IsWindowVisible(menu) && !EqualRect(&rect, &other)) return rect;
+    }
+    return RECT{};
+}
+
+// Opens the tray menu and says where the item `y` down it is.
+POINT OpenTrayMenu(int y = 0) {
+    Click(TrayIcon(), true);
     EXPECT_TRUE(WaitFor(5000, [] { return MenusShowing() >= 1; })) << "no tray menu";
+    RECT menu = ShownMenuBesides(RECT{});
+    return {menu.left + kMenuX, menu.top + y};
 }
 
 // Opens a submenu by resting on its row, then slides along that row into it.
 void ChooseFromSubmenu(int parentY, POINT item) {
-    OpenTrayMenu();
-    MoveTo({kMenuX, parentY});
+    POINT parent = OpenTrayMenu(parentY);
+    RECT tray = ShownMenuBesides(RECT{});
+    MoveTo(parent);
     EXPECT_TRUE(WaitFor(5000, [] { return MenusShowing() >= 2; })) << "no submenu";
-    MoveTo({item.x, parentY});
-    Click(item);
+    RECT submenu = ShownMenuBesides(tray);
+    POINT at = {submenu.left + item.x, submenu.top + item.y};
+    MoveTo({at.x, parent.y});
+    Click(at);
 }
 
 } // namespace
@@ -79,7 +100,7 @@ TEST_F(Journey, ADayWithRealClicks) {
 
     // A left click on the icon slides the list up; a click on a row copies it.
     ASSERT_TRUE(WaitFor(5000, [&] { return TrayIconPresent(note); }));
-    Click(kTrayIcon);
+    Click(TrayIcon());
     ASSERT_TRUE(shown("Copy Note"));
     SetClipboardText("-");
     Click(firstRow());
@@ -88,15 +109,18 @@ TEST_F(Journey, ADayWithRealClicks) {
 
     // Paste New Note from the menu: saved, then listed.
     SetClipboardText("pasted by a click");
-    OpenTrayMenu();
-    Click({kMenuX, kPasteY});
+    Click(OpenTrayMenu(kPasteY));
     ASSERT_TRUE(shown("Copy Note"));
     EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot2.txt"), "pasted by a click");
     EXPECT_EQ(ListRows(list).size(), 3u);
+    // Closed with its title-bar button: where the work area takes in the
+    // taskbar, the list covers the tray icon.
+    RECT listFrame = WindowRect(note);
+    Click({listFrame.right - 12, listFrame.top + 11});
+    EXPECT_TRUE(WaitFor(5000, [&] { return !IsWindowVisible(note); }));
 
     // Manage Notes: Refresh, choose a row, Copy.
-    OpenTrayMenu();
-    Click({kMenuX, kManageY});
+    Click(OpenTrayMenu(kManageY));
     ASSERT_TRUE(shown("Manage Notes"));
     ClickControl(GetDlgItem(note, IDC_REFRESH));
     Click(firstRow());
@@ -126,8 +150,7 @@ TEST_F(Journey, ADayWithRealClicks) {
     EXPECT_TRUE(WaitFor(5000, [&] { return !IsWindow(links); }));
 
     // The donation dialog, closed with its title-bar button.
-    OpenTrayMenu();
-    Click({kMenuX, kDonateY});
+    Click(OpenTrayMenu(kDonateY));
     HWND donate = q.WaitForWindow(std::string(kVersion) + " - Donate - VANTLER");
     ASSERT_NE(donate, nullptr);
     EXPECT_TRUE(WaitFor(
@@ -137,7 +160,6 @@ TEST_F(Journey, ADayWithRealClicks) {
     EXPECT_TRUE(WaitFor(5000, [&] { return !IsWindow(donate); }));
 
     // Exit from the menu.
-    OpenTrayMenu();
-    Click({kMenuX, kExitY});
+    Click(OpenTrayMenu(kExitY));
     EXPECT_EQ(q.WaitForExit(), 1u);
 }

@@ -6,11 +6,14 @@
 #include "links/shortcut.h"
 #include "message_box_answerer.h"
 #include "support/ansi_paths.h"
+#include "support/files.h"
 #include "support/string_forms.h"
+#include "support/wide_text.h"
 #include <objbase.h>
 #include <shlobj.h>
 #include <gtest/gtest.h>
 #include <cstring>
+#include <cwctype>
 
 namespace {
 
@@ -200,4 +203,28 @@ TEST_F(ShortcutTest, TheLinksDialogDeletesNothingWhenItsQuestionFails) {
     DeleteProgramLink(nullptr, desktop);
     g_app.instance = nullptr;
     FreeLibrary(resources);
+}
+
+// A path comes back as the disk spells it, drive letter in capitals; one the
+// disk cannot say (a name that does not exist) comes back as it was given.
+TEST(CanonicalPathTest, SpellsEachNameAsTheDiskDoes) {
+    std::wstring folder = Wide(MakeTempFolder("Canonical Case"));
+    CreateDirectoryW((folder + L"Sub Folder").c_str(), nullptr);
+    WriteFileBytes(folder + L"Sub Folder\\Note File.TXT", "x");
+    std::wstring lowerDrive = folder;
+    lowerDrive[0] = static_cast<wchar_t>(towlower(lowerDrive[0]));
+    const struct {
+        std::wstring given, spelled;
+    } kCases[] = {
+        {lowerDrive + L"Sub Folder\\Note File.TXT", folder + L"Sub Folder\\Note File.TXT"},
+        {folder + L"SUB FOLDER\\note file.txt", folder + L"Sub Folder\\Note File.TXT"},
+        {lowerDrive + L"sub folder\\Missing\\x.txt", lowerDrive + L"sub folder\\Missing\\x.txt"},
+        {lowerDrive + L"sub folder\\missing.txt", lowerDrive + L"sub folder\\missing.txt"},
+    };
+    ASSERT_NE(folder[0], lowerDrive[0]);
+    for (const auto &c : kCases) {
+        wchar_t canonical[kExecutablePathSize];
+        CanonicalPath(c.given.c_str(), canonical);
+        EXPECT_EQ(std::wstring(canonical), c.spelled) << Narrow(c.given.c_str());
+    }
 }
