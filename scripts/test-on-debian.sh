@@ -27,8 +27,13 @@ if ! command -v debootstrap >/dev/null; then
 fi
 
 MOUNTED=()
+# Ends every process still running in the root (a Wine server, say), then
+# takes the mounts away, last first.
 unmount_all() {
-    local i
+    local i p
+    for p in /proc/[0-9]*; do
+        [[ "$(readlink "$p/root" 2>/dev/null)" == "$ROOT"* ]] && kill -9 "${p#/proc/}" 2>/dev/null
+    done
     for ((i = ${#MOUNTED[@]} - 1; i >= 0; i--)); do
         umount "${MOUNTED[$i]}" 2>/dev/null || umount -l "${MOUNTED[$i]}" 2>/dev/null || true
     done
@@ -76,5 +81,7 @@ cp /etc/resolv.conf "$ROOT/etc/resolv.conf"
 # The checkout as committed: what CI would see.
 git clone -q --no-local "$QUILLET_ROOT" "$ROOT/quillet"
 echo "Running the test command on Debian $(cat "$ROOT/etc/debian_version")"
+# In the background, so that a signal reaches the traps above at once.
 chroot "$ROOT" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
-    TERM="${TERM:-dumb}" /bin/bash -c 'cd /quillet && ./scripts/test.sh'
+    TERM="${TERM:-dumb}" /bin/bash -c 'cd /quillet && ./scripts/test.sh' &
+wait $!
