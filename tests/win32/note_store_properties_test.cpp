@@ -380,7 +380,13 @@ TEST_F(NoteStoreProperties, APasteLoadsBackExactlyOrIsRefusedWithItsReason) {
         if (c.how == 0) c.bytes = g.ByteText(length, false);
         if (c.how == 1) c.units = g.UnitText(length);
         while (c.how == 1 && ToCodePage(CP_UTF8, c.units).size() < most)
-            c.units += u'x'; // at the limit of marked UTF-8
+            c.units += u'x';              // at the limit of marked UTF-8
+        if (c.how == 1 && most == 4090) { // letters only, at the limits of UTF-16
+            size_t letters = 1300 + g.Below(800);
+            for (c.units.clear(); c.units.size() < letters;)
+                c.units += g.Letter();
+            c.units.resize(letters);
+        }
         return c;
     };
     ForEachSeed(1500, make, [&](const Case &c) { return PasteHolds(c); });
