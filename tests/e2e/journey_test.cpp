@@ -11,11 +11,21 @@
 
 namespace {
 
-// Items of the tray menu and of its submenus, from their menu's top left.
-const int kMenuX = 73;
-const int kCommonY = 45, kDonateY = 61, kConvertY = 86, kPlainY = 143, kManageY = 168,
-          kPasteY = 184, kExitY = 225;
-const POINT kUpperCase = {36, 52}, kTimeStamp = {50, 84}, kCreateLinks = {67, 36};
+// An item of a menu: where it is from the menu's top left when the menu is
+// `height` pixels tall. Wines draw items a pixel or two taller or shorter, so
+// the point is scaled to the menu's height as shown.
+struct MenuSpot {
+    int x, y, height;
+};
+POINT SpotIn(const RECT &menu, MenuSpot spot) {
+    return {menu.left + spot.x, menu.top + spot.y * (menu.bottom - menu.top) / spot.height};
+}
+const int kTrayMenuHeight = 236;
+const MenuSpot kCommon = {73, 45, kTrayMenuHeight}, kDonate = {73, 61, kTrayMenuHeight},
+               kConvert = {73, 86, kTrayMenuHeight}, kPlain = {73, 143, kTrayMenuHeight},
+               kManage = {73, 168, kTrayMenuHeight}, kPaste = {73, 184, kTrayMenuHeight},
+               kExit = {73, 225, kTrayMenuHeight};
+const MenuSpot kUpperCase = {36, 52, 97}, kTimeStamp = {50, 84, 95}, kCreateLinks = {67, 36, 111};
 
 // The tray icon, in the middle of the taskbar's last 20 pixels.
 POINT TrayIcon() {
@@ -54,22 +64,20 @@ RECT ShownMenuBesides(const RECT &other) {
     return RECT{};
 }
 
-// Opens the tray menu and says where the item `y` down it is.
-POINT OpenTrayMenu(int y = 0) {
+// Opens the tray menu and says where its item is.
+POINT OpenTrayMenu(MenuSpot item) {
     Click(TrayIcon(), true);
     EXPECT_TRUE(WaitFor(5000, [] { return MenusShowing() >= 1; })) << "no tray menu";
-    RECT menu = ShownMenuBesides(RECT{});
-    return {menu.left + kMenuX, menu.top + y};
+    return SpotIn(ShownMenuBesides(RECT{}), item);
 }
 
 // Opens a submenu by resting on its row, then slides along that row into it.
-void ChooseFromSubmenu(int parentY, POINT item) {
-    POINT parent = OpenTrayMenu(parentY);
+void ChooseFromSubmenu(MenuSpot parentItem, MenuSpot item) {
+    POINT parent = OpenTrayMenu(parentItem);
     RECT tray = ShownMenuBesides(RECT{});
     MoveTo(parent);
     EXPECT_TRUE(WaitFor(5000, [] { return MenusShowing() >= 2; })) << "no submenu";
-    RECT submenu = ShownMenuBesides(tray);
-    POINT at = {submenu.left + item.x, submenu.top + item.y};
+    POINT at = SpotIn(ShownMenuBesides(tray), item);
     MoveTo({at.x, parent.y});
     Click(at);
 }
@@ -109,7 +117,7 @@ TEST_F(Journey, ADayWithRealClicks) {
 
     // Paste New Note from the menu: saved, then listed.
     SetClipboardText("pasted by a click");
-    Click(OpenTrayMenu(kPasteY));
+    Click(OpenTrayMenu(kPaste));
     ASSERT_TRUE(shown("Copy Note"));
     EXPECT_EQ(ReadFileBytes(folder + "QuilletSlot2.txt"), "pasted by a click");
     EXPECT_EQ(ListRows(list).size(), 3u);
@@ -120,7 +128,7 @@ TEST_F(Journey, ADayWithRealClicks) {
     EXPECT_TRUE(WaitFor(5000, [&] { return !IsWindowVisible(note); }));
 
     // Manage Notes: Refresh, choose a row, Copy.
-    Click(OpenTrayMenu(kManageY));
+    Click(OpenTrayMenu(kManage));
     ASSERT_TRUE(shown("Manage Notes"));
     ClickControl(GetDlgItem(note, IDC_REFRESH));
     Click(firstRow());
@@ -133,15 +141,15 @@ TEST_F(Journey, ADayWithRealClicks) {
 
     // A conversion and a stamp from their submenus.
     SetClipboardText("Mixed Case");
-    ChooseFromSubmenu(kConvertY, kUpperCase);
+    ChooseFromSubmenu(kConvert, kUpperCase);
     EXPECT_EQ(WaitForClipboardChange("Mixed Case"), "MIXED CASE");
-    ChooseFromSubmenu(kPlainY, kTimeStamp);
+    ChooseFromSubmenu(kPlain, kTimeStamp);
     std::string stamp = WaitForClipboardChange("MIXED CASE");
     EXPECT_EQ(stamp.front(), '\'');
     EXPECT_EQ(stamp.substr(stamp.size() - 4), "]'\r\n");
 
     // The Links dialog, closed with OK.
-    ChooseFromSubmenu(kCommonY, kCreateLinks);
+    ChooseFromSubmenu(kCommon, kCreateLinks);
     HWND links = q.WaitForWindow(std::string(kVersion) + " - Links - VANTLER");
     ASSERT_NE(links, nullptr);
     ASSERT_TRUE(
@@ -150,7 +158,7 @@ TEST_F(Journey, ADayWithRealClicks) {
     EXPECT_TRUE(WaitFor(5000, [&] { return !IsWindow(links); }));
 
     // The donation dialog, closed with its title-bar button.
-    Click(OpenTrayMenu(kDonateY));
+    Click(OpenTrayMenu(kDonate));
     HWND donate = q.WaitForWindow(std::string(kVersion) + " - Donate - VANTLER");
     ASSERT_NE(donate, nullptr);
     EXPECT_TRUE(WaitFor(
@@ -160,6 +168,6 @@ TEST_F(Journey, ADayWithRealClicks) {
     EXPECT_TRUE(WaitFor(5000, [&] { return !IsWindow(donate); }));
 
     // Exit from the menu.
-    Click(OpenTrayMenu(kExitY));
+    Click(OpenTrayMenu(kExit));
     EXPECT_EQ(q.WaitForExit(), 1u);
 }
