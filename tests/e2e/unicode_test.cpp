@@ -32,7 +32,9 @@ TEST_F(Unicode, PastedTextKeepsEveryCharacterAndCopiesBackExactly) {
     q.Command(IDM_PASTE_NOTE);
     ASSERT_TRUE(WaitShown(q, "Copy Note"));
     EXPECT_EQ(ReadFileBytes(q.folder() + "QuilletSlot0.txt"), kMark + kWorldUtf8 + "\r\r\nnext");
-    // The row shows every character as itself, whatever the code page.
+    // The row shows every character as itself, whatever the code page, in
+    // list boxes that hold Unicode: the system converts no row.
+    EXPECT_TRUE(IsWindowUnicode(List(q)) && IsWindowUnicode(q.noteWindow()));
     EXPECT_EQ(ListRows(List(q)), std::vector<std::string>({kWorldUtf8 + "__next"}));
     SetClipboardText("other");
     ChooseRow(q, 0);
