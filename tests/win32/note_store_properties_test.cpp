@@ -73,14 +73,11 @@ Units RowOf(Units text, size_t limit) {
 // Whether a file holds text before its end (its first NUL or 1A, or the
 // last byte): an odd byte after a UTF-16 mark is a broken unit, still text.
 bool HoldsText(const Bytes &file) {
-    bool utf16 = file.rfind("\xFF\xFE", 0) == 0 || file.rfind("\xFE\xFF", 0) == 0;
-    size_t at = utf16 ? 2 : file.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
-    if (utf16 && file.size() == 3) return true;
-    int unit = file.size() < 4     ? 0
-               : file[0] == '\xFF' ? BYTE(file[2]) | BYTE(file[3]) << 8
-                                   : BYTE(file[2]) << 8 | BYTE(file[3]);
-    if (utf16) return unit != 0 && unit != 0x1A;
-    return file.size() > at && file[at] != 0 && file[at] != 0x1A;
+    size_t at = file.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0, low = file[0] == '\xFF' ? 2 : 3;
+    if (file.rfind("\xFF\xFE", 0) != 0 && file.rfind("\xFE\xFF", 0) != 0)
+        return file.size() > at && file[at] != 0 && file[at] != 0x1A;
+    int unit = file.size() < 4 ? 0 : BYTE(file[low]) | BYTE(file[5 - low]) << 8;
+    return file.size() == 3 || (unit != 0 && unit != 0x1A);
 }
 
 // Bytes that begin with a mark, or are UTF-8 with more than ASCII in it.
