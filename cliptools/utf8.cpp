@@ -68,14 +68,14 @@ size_t EncodeOne(char32_t c, unsigned char (&bytes)[4]) {
     return 4;
 }
 
+} // namespace
+
 bool IsHighSurrogate(char32_t c) {
     return c >= 0xD800 && c <= 0xDBFF;
 }
 bool IsLowSurrogate(char32_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
-
-} // namespace
 
 size_t Utf8ToUtf16(const char *utf8, size_t length, char16_t *out, size_t outSize) {
     if (outSize == 0) return 0;

@@ -12,6 +12,11 @@ size_t Utf8ToUtf16(const char *utf8, size_t length, char16_t *out, size_t outSiz
 // that fit in outSize - 1 bytes, always terminated when outSize > 0.
 size_t Utf16ToUtf8(const char16_t *wide, size_t length, char *out, size_t outSize);
 
+// The two halves of a surrogate pair: a text cut after a high one is cut
+// inside a character.
+bool IsHighSurrogate(char32_t c);
+bool IsLowSurrogate(char32_t c);
+
 // True when some surrogate is not half of a pair: text that no UTF-8 holds.
 bool HasUnpairedSurrogate(const char16_t *wide, size_t length);
 

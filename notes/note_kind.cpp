@@ -59,7 +59,7 @@ size_t DecodeUtf16Note(const char *bytes, size_t size, bool bigEndian, bool cut,
         }
         out[written++] = c;
     }
-    if (cut && written > 0 && out[written - 1] >= 0xD800 && out[written - 1] <= 0xDBFF) --written;
+    if (cut && written > 0 && IsHighSurrogate(out[written - 1])) --written;
     // The odd last byte of a whole file is a broken unit, shown as any broken
     // text is: a file with bytes after its mark is never an empty note.
     if (!cut && i == units && size % 2 == 1 && written + 1 < outSize) out[written++] = u'\xFFFD';

@@ -26,8 +26,9 @@ size_t WholeCharacterLength(const char *text, size_t length, NoteKind kind,
 
 // Reads UTF-16 note bytes (after the mark) as text mode reads bytes: CR LF
 // becomes LF and U+001A ends the text. When `cut`, a high surrogate whose
-// pair was cut off is dropped; otherwise an odd last byte reads as U+FFFD. Writes at most outSize -
-// 1 units, always terminated, and returns how many it wrote.
+// pair was cut off is dropped; otherwise an odd last byte reads as U+FFFD.
+// Writes at most outSize - 1 units, always terminated, and returns how many
+// it wrote.
 size_t DecodeUtf16Note(const char *bytes, size_t size, bool bigEndian, bool cut, char16_t *out,
                        size_t outSize);
 

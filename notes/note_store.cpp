@@ -124,8 +124,9 @@ void SaveTextModeNote(const char *text, size_t length, bool utf8, PasteResult &r
     std::memcpy(g_stored, kUtf8Mark, markSize);
     size_t size =
         markSize + EncodeTextMode(text, length, g_stored + markSize, sizeof(g_stored) - markSize);
-    if (size >= sizeof(g_stored)) {
-        result.status = PasteStatus::WriteFailed;
+    if (size >= sizeof(g_stored)) { // never for a text within the clipboard's limit
+        result.status = PasteStatus::ClipboardFailed;
+        result.clipboard = ClipboardStatus::TooBig;
         return;
     }
     SaveNewNote(g_stored, size, result);

@@ -31,9 +31,9 @@ struct PasteResult {
 // and reloads the notes. Text that the ANSI code page holds exactly is stored
 // as ANSI text, as always; any other text, and ANSI text that would read back
 // as another kind, as UTF-8 behind the UTF-8 mark, or as UTF-16 LE behind its
-// mark when only that form fits. A text that would not load
-// back exactly (empty, holding 0x1A, or with no exact form) is not saved, and
-// no file is written for it. Says nothing: see PasteMessage.
+// mark when only that form fits. A text that would not load back exactly
+// (empty, holding 0x1A, or with no exact form) is not saved, and no file is
+// written for it. Says nothing: see PasteMessage.
 PasteResult PasteNewNote();
 
 // What to tell the user about a paste; false when there is nothing to say.

@@ -1,13 +1,12 @@
 #include "note_rows.h"
 #include "../base/fixed_text.h"
+#include "../cliptools/utf8.h"
 
 size_t MakeDisplayText(const char16_t *note, size_t length, char16_t *out, size_t outSize) {
     if (outSize == 0) return 0;
     size_t shown = length < outSize - 1 ? length : outSize - 1;
     // A high surrogate whose low half would be cut off goes with it.
-    if (shown < length && shown > 0 && note[shown - 1] >= 0xD800 && note[shown - 1] <= 0xDBFF &&
-        note[shown] >= 0xDC00 && note[shown] <= 0xDFFF)
-        --shown;
+    if (shown < length && shown > 0 && IsHighSurrogate(note[shown - 1])) --shown;
     for (size_t i = 0; i < shown; ++i) {
         char16_t c = note[i];
         out[i] = (c == u'\r' || c == u'\n' || c == u'\t') ? u'_' : c;

@@ -1,10 +1,10 @@
 // Prints Quillet's figures beside their floors, measured in one run.
 #include "base/app_state.h"
 #include "notes/note_store.h"
-#include "res/resource.h"
 #include "ui/note_window.h"
 #include "ui/slide.h"
 #include "ui/slide_math.h"
+#include "support/note_lists.h"
 #include "support/string_forms.h"
 #include "support/wide_text.h"
 #include <windows.h>
@@ -221,11 +221,7 @@ void LoadNotesAgainstPlainReads() {
 // Both lists filled from 50 full notes (the notes LoadNotesAgainstPlainReads
 // left), into list boxes made as the note window's are.
 void FillingTheLists() {
-    HWND lists = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
-                                 nullptr, nullptr);
-    for (int id : {IDC_NOTE_LIST, IDC_INDEX_LIST})
-        CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | LBS_SORT | LBS_NOTIFY, 0, 0, 300, 200, lists,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    HWND lists = MakeNoteLists();
     const int rounds = 50;
     FillNoteLists(lists);
     Clock::time_point start = Clock::now();

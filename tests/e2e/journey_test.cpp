@@ -20,11 +20,12 @@ struct MenuSpot {
 POINT SpotIn(const RECT &menu, MenuSpot spot) {
     return {menu.left + spot.x, menu.top + spot.y * (menu.bottom - menu.top) / spot.height};
 }
-const int kTrayMenuHeight = 236;
-const MenuSpot kCommon = {73, 45, kTrayMenuHeight}, kDonate = {73, 61, kTrayMenuHeight},
-               kConvert = {73, 86, kTrayMenuHeight}, kPlain = {73, 143, kTrayMenuHeight},
-               kManage = {73, 168, kTrayMenuHeight}, kPaste = {73, 184, kTrayMenuHeight},
-               kExit = {73, 225, kTrayMenuHeight};
+constexpr MenuSpot InTrayMenu(int y) {
+    return {73, y, 236};
+}
+const MenuSpot kCommon = InTrayMenu(45), kDonate = InTrayMenu(61), kConvert = InTrayMenu(86),
+               kPlain = InTrayMenu(143), kManage = InTrayMenu(168), kPaste = InTrayMenu(184),
+               kExit = InTrayMenu(225);
 const MenuSpot kUpperCase = {36, 52, 97}, kTimeStamp = {50, 84, 95}, kCreateLinks = {67, 36, 111};
 
 // The tray icon, in the middle of the taskbar's last 20 pixels.

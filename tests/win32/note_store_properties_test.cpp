@@ -6,10 +6,10 @@
 #include "message_box_answerer.h"
 #include "notes/note_delete.h"
 #include "notes/note_store.h"
-#include "res/resource.h"
 #include "ui/note_rows.h"
 #include "ui/note_window.h"
 #include "support/clipboard_blocks.h"
+#include "support/note_lists.h"
 #include "support/wide_text.h"
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -223,12 +223,7 @@ class NoteStoreProperties : public ::testing::Test {
             ASSERT_EQ(GetACP(), std::strtoul(codePage, nullptr, 10));
         }
         ResetAppState();
-        // The lists as the note window has them: sorted, holding Unicode.
-        lists_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
-                                 nullptr, nullptr);
-        for (int id : {IDC_NOTE_LIST, IDC_INDEX_LIST})
-            CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | LBS_SORT | LBS_NOTIFY, 0, 0, 300, 200,
-                            lists_, reinterpret_cast<HMENU>(INT_PTR(id)), nullptr, nullptr);
+        lists_ = MakeNoteLists();
         slot_ = MakeTempFolder("properties") + "QuilletSlot0.txt";
         SetWide(g_app.programFolder, slot_.substr(0, slot_.size() - 16));
     }
